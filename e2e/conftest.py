@@ -1,0 +1,23 @@
+import os
+import sys
+
+import pytest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from wineprefix import WinePrefix  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILD = os.environ.get("BX_BUILD", os.path.join(ROOT, "build"))
+
+
+@pytest.fixture
+def build():
+    return BUILD
+
+
+@pytest.fixture
+def prefix(tmp_path):
+    """A fresh Wine prefix for one scenario, copied from the template."""
+    wine = WinePrefix(os.path.join(BUILD, "wine", "template"), str(tmp_path))
+    yield wine
+    wine.kill()

@@ -11,8 +11,8 @@ results=$BX_BUILD/test-status
 logs=$BX_BUILD/logs
 start=$(date +%s)
 
-"$BX_ROOT/scripts/setup.sh" || { echo "make test: set-up failed"; exit 1; }
-"$BX_ROOT/scripts/build.sh" native win64 win32 || { echo "make test: build failed"; exit 1; }
+"$BX_ROOT/scripts/setup.sh" || { echo "make test: 0 passed, 1 failed (set-up failed)"; exit 1; }
+"$BX_ROOT/scripts/build.sh" native win64 win32 || { echo "make test: 0 passed, 1 failed (the build failed, see above)"; exit 1; }
 
 rm -rf "$results"
 mkdir -p "$results" "$logs"
@@ -22,7 +22,7 @@ rm -rf "$BX_BUILD/native/test-results"; mkdir -p "$BX_BUILD/native/test-results"
 ctest --test-dir "$BX_BUILD/native" -j2 --output-on-failure >"$logs/test-native.log" 2>&1
 echo $? >"$results/native.rc"
 
-"$BX_ROOT/scripts/wine-prefix.sh" || { echo "make test: making the Wine prefixes failed"; exit 1; }
+"$BX_ROOT/scripts/wine-prefix.sh" || { echo "make test: 0 passed, 1 failed (making the Wine prefixes failed)"; exit 1; }
 "$BX_ROOT/scripts/with-display.sh" "$BX_ROOT/scripts/test-wine.sh"
 
 echo "test: fuzz targets"

@@ -91,12 +91,12 @@ protected:
 
 // Message box description: the Windows MB_ button codes and ID answer codes.
 struct BXMessageBoxInfo {
-    void* owner;             // HWND or null
+    void* owner; // HWND or null
     const BXChar* title;
     const BXChar* text;
-    int32_t buttons;         // MB_OK 0, MB_OKCANCEL 1, MB_YESNO 4 ...
-    int32_t icon;            // MB_ICON... flags, 0 for none
-    int32_t defaultAnswer;   // IDOK 1, IDYES 6 ...
+    int32_t buttons;       // MB_OK 0, MB_OKCANCEL 1, MB_YESNO 4 ...
+    int32_t icon;          // MB_ICON... flags, 0 for none
+    int32_t defaultAnswer; // IDOK 1, IDYES 6 ...
     int32_t escapeAnswer;
     const BXChar* const* labels; // custom button captions in button order, or null
     int32_t labelCount;
@@ -105,7 +105,7 @@ struct BXMessageBoxInfo {
 class IBXDialogs {
 public:
     // Shows the box modally and returns the answer code.
-    virtual int32_t MessageBox(const BXMessageBoxInfo* info) = 0;
+    virtual int32_t ShowMessageBox(const BXMessageBoxInfo* info) = 0;
     // Folder picker; false (folder untouched) when the user cancels.
     virtual bool PickFolder(void* owner, const BXChar* title, const BXChar* start, BXDllString* folder) = 0;
 

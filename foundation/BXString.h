@@ -9,6 +9,7 @@
 #include "BXTypes.h"
 
 #include <cstddef>
+#include <iosfwd>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -26,6 +27,9 @@ public:
             kDouble = 5,  // double
         };
         int32_t m_type;
+        // Size in bytes of an integer's source type: x, X and u show a negative
+        // 32-bit value as 32 bits (a HRESULT as 80004005, not ffffffff80004005).
+        int32_t m_integerBytes;
         union {
             const char* m_utf8;
             const BXChar* m_wide;
@@ -199,10 +203,14 @@ public:
     // A missing argument, or one whose type the conversion does not take,
     // formats as nothing. Without arguments the format is copied as it is.
     void Format(const BXChar* format, const FormatArg* args, int32_t count);
+    void Format(const BXChar* format, FormatArg* args, int32_t count)
+    {
+        Format(format, static_cast<const FormatArg*>(args), count);
+    }
     template <typename... Args> void Format(const BXChar* format, const Args&... args)
     {
         if constexpr (sizeof...(Args) == 0) {
-            Format(format, nullptr, 0);
+            Format(format, static_cast<const FormatArg*>(nullptr), 0);
         } else {
             const FormatArg list[] = {MakeFormatArg(args)...};
             Format(format, list, int32_t(sizeof...(Args)));
@@ -223,19 +231,22 @@ public:
 
     static FormatArg MakeFormatArg(const char* v)
     {
-        FormatArg arg{FormatArg::kUtf8, {}};
+        FormatArg arg{};
+        arg.m_type = FormatArg::kUtf8;
         arg.m_utf8 = v;
         return arg;
     }
     static FormatArg MakeFormatArg(const BXChar* v)
     {
-        FormatArg arg{FormatArg::kWide, {}};
+        FormatArg arg{};
+        arg.m_type = FormatArg::kWide;
         arg.m_wide = v;
         return arg;
     }
     static FormatArg MakeFormatArg(const BXString& v)
     {
-        FormatArg arg{FormatArg::kString, {}};
+        FormatArg arg{};
+        arg.m_type = FormatArg::kString;
         arg.m_string = &v;
         return arg;
     }
@@ -245,7 +256,9 @@ public:
     template <typename T>
     requires(std::is_integral_v<T> || std::is_enum_v<T>) static FormatArg MakeFormatArg(T v)
     {
-        FormatArg arg{FormatArg::kInteger, {}};
+        FormatArg arg{};
+        arg.m_type = FormatArg::kInteger;
+        arg.m_integerBytes = int32_t(sizeof(T));
         arg.m_integer = int64_t(v);
         return arg;
     }
@@ -253,7 +266,8 @@ public:
     requires std::is_floating_point_v<T>
     static FormatArg MakeFormatArg(T v)
     {
-        FormatArg arg{FormatArg::kDouble, {}};
+        FormatArg arg{};
+        arg.m_type = FormatArg::kDouble;
         arg.m_double = double(v);
         return arg;
     }
@@ -313,6 +327,9 @@ private:
 };
 
 static_assert(sizeof(BXString) == sizeof(void*), "a BXString is one pointer");
+
+// Prints the text as UTF-8 (GoogleTest finds it for failure messages).
+void PrintTo(const BXString& text, std::ostream* out);
 
 BXString operator+(const BXString& a, const BXString& b);
 BXString operator+(const BXString& a, const BXChar* b);

@@ -14,9 +14,10 @@ for tree in "$@"; do
         *) echo "build: unknown tree $tree" >&2; exit 2 ;;
     esac
     log=$BX_BUILD/logs/build-$tree.log
+    : >"$log"
     if [ ! -f "$dir/build.ninja" ]; then
         # shellcheck disable=SC2086
-        if ! cmake -G Ninja -S "$BX_ROOT" -B "$dir" $args >"$log" 2>&1; then
+        if ! cmake -G Ninja -S "$BX_ROOT" -B "$dir" $args >>"$log" 2>&1; then
             cat "$log" >&2
             echo "build: configuring $tree failed (log: $log)" >&2
             exit 1

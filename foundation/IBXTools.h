@@ -11,6 +11,12 @@
 #include "BXTypes.h"
 
 constexpr int32_t kBXToolsInterfaceVersion = 200048;
+
+// The caller's side of a BXDllString: a local that lets a service fill a string.
+class BXDllStringRef final : public BXDllString {
+public:
+    explicit BXDllStringRef(BXString& target) : BXDllString(target) {}
+};
 constexpr const char* kBXToolsEntryName = "GetBXToolsDLL";
 
 // A registry key opened through the settings service. Reads leave the output

@@ -1,0 +1,58 @@
+// Character rules shared by the XML scanner, the cursor and the path matcher: white space, where names
+// end, and name comparison under the document's case rule. Every function works on a text and a length,
+// never on a terminator, so a 0 unit inside a document is an ordinary character.
+#pragma once
+
+#include "BXStringGlobals.h"
+#include "BXTypes.h"
+
+#include <cstdint>
+
+inline bool BXXmlIsSpace(BXChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// The character after "<" that opens a start tag: a letter, ":", "_" or anything above "`".
+inline bool BXXmlIsStartTagChar(BXChar c)
+{
+    return (c >= u'A' && c <= u'Z') || c == u':' || c == u'_' || c > u'`';
+}
+
+// End of a tag name that begins at pos: white space, "/" or ">" (or the end).
+inline uint32_t BXXmlTagNameEnd(const BXChar* text, uint32_t pos, uint32_t end)
+{
+    while (pos < end) {
+        BXChar c = text[pos];
+        if (c == u'>' || c == u'/' || BXXmlIsSpace(c)) {
+            break;
+        }
+        ++pos;
+    }
+    return pos;
+}
+
+inline bool BXXmlCharsEqual(BXChar a, BXChar b, bool noCase)
+{
+    if (a == b) {
+        return true;
+    }
+    if (!noCase) {
+        return false;
+    }
+    const BXStringGlobals& globals = BXStringGlobals::Get();
+    return globals.ToLower(a) == globals.ToLower(b);
+}
+
+inline bool BXXmlNamesEqual(const BXChar* a, uint32_t aLength, const BXChar* b, uint32_t bLength, bool noCase)
+{
+    if (aLength != bLength) {
+        return false;
+    }
+    for (uint32_t i = 0; i < aLength; ++i) {
+        if (!BXXmlCharsEqual(a[i], b[i], noCase)) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class BXXmlDocument;
+
 class BXPropertyMap {
 public:
     using Map = BXStringMap<BXString>;
@@ -45,8 +47,16 @@ public:
     // text; the entries read before the fault are kept.
     virtual bool LoadTokens(const BXString& text, int32_t& position);
     virtual bool LoadTokens(const BXString& text);
-    // The XML form's operations belong here, before Dump, so that the slots keep their order; they are
-    // implemented in BXPropertyMapXml.cpp.
+    // The XML form, implemented in BXPropertyMapXml.cpp. SaveXml: empty with skipIfEmpty and no entries,
+    // else <typeName version="V.V">, CRLF, one <Item Name="name">value</Item> per entry, </typeName>.
+    virtual BXString SaveXml(const BXString& typeName, double version, bool skipIfEmpty = false) const;
+    // Clears, then reads the XML form; an empty text succeeds. False, with no entries, when the root is
+    // not typeName or its version differs from version.
+    virtual bool LoadXml(const BXString& text, const BXString& typeName, double version);
+    // Inserts one "Item" element per entry under the writer's current parent.
+    virtual void WriteItems(BXXmlDocument& writer) const;
+    // Sets an entry for every "Item" child of the reader's current element.
+    virtual bool ReadItems(BXXmlDocument& reader);
     // Appends "<prefix><name>: <value><suffix>" per entry.
     virtual void Dump(BXString& out, const BXString& prefix, const BXString& suffix) const;
 

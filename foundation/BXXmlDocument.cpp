@@ -1,5 +1,6 @@
 #include "BXXmlDocument.h"
 
+#include "BXTextFile.h"
 #include "BXXmlContent.h"
 #include "BXXmlParser.h"
 #include "BXXmlPath.h"
@@ -8,6 +9,18 @@
 BXXmlDocument::BXXmlDocument()
 {
     m_nodes.Reset(8);
+}
+
+bool BXXmlDocument::LoadFile(const BXString& path)
+{
+    BXString text;
+    if (!BXTextFile::ReadTextFile(path, text, BXTextFile::kEncodingUtf8)) {
+        return false;
+    }
+    m_text = text;
+    m_errorText.Empty();
+    Parse();
+    return IsWellFormed();
 }
 
 bool BXXmlDocument::ParseText(const BXString& text)

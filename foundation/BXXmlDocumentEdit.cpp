@@ -27,9 +27,13 @@ bool IsWritableName(const BXString& name, bool element)
 
 void BXXmlDocument::ReplaceText(uint32_t position, uint32_t removed, const BXString& inserted)
 {
-    BXString text = m_text.Left(int32_t(position));
-    text.AppendMany(inserted, m_text.Mid(int32_t(position + removed)));
-    m_text = text;
+    // In place: a writer appending element after element moves only the short tail each time.
+    if (removed > 0) {
+        m_text.Delete(int32_t(position), int32_t(removed));
+    }
+    if (!inserted.IsEmpty()) {
+        m_text.Insert(int32_t(position), inserted.GetString(), inserted.GetLength());
+    }
     ShiftNodes(position, removed, uint32_t(inserted.GetLength()));
     m_nodes[0].m_length = TextLength();
     m_flags |= kFlagEdited;

@@ -2,9 +2,11 @@
 
 #include "BXStringArraySort.h"
 #include "BXStringGlobals.h"
-#include "BXStringUniqueList.h"
+#include "BXMap.h"
+#include "BXStringHashBase.h"
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -114,21 +116,36 @@ void BXStringArray::RemoveDuplicates()
     if (m_count < 2) {
         return;
     }
-    int kept = 0;
     const BXStringGlobals& globals = BXStringGlobals::Get();
-    BXStringCRCUniqueList seen;
+    auto equal = [&globals](const BXString& a, const BXString& b) {
+        return globals.CompareNoCase(a.GetString(), b.GetString()) == 0;
+    };
     const bool pairwise = m_count <= kPairwiseLimit;
+    // Folded 64-bit hash -> index of the first kept string with it. A hash hit is confirmed by comparing,
+    // so two different strings that share a hash both stay.
+    BXMap<std::uint64_t, int> firstWithHash;
     if (!pairwise) {
-        seen.Rehash(m_count, true);
+        firstWithHash.Rehash(m_count, true);
     }
+    int kept = 0;
     for (int i = 0; i < m_count; ++i) {
         bool duplicate = false;
         if (pairwise) {
             for (int j = 0; j < kept && !duplicate; ++j) {
-                duplicate = globals.CompareNoCase(m_data[j].GetString(), m_data[i].GetString()) == 0;
+                duplicate = equal(m_data[j], m_data[i]);
             }
         } else {
-            duplicate = !seen.Add(m_data[i]);
+            bool inserted = false;
+            int& first = firstWithHash.Lookup(BXStringHashBase::Hash64(m_data[i]), &inserted);
+            if (inserted) {
+                first = kept;
+            } else if (equal(m_data[first], m_data[i])) {
+                duplicate = true;
+            } else {
+                for (int j = 0; j < kept && !duplicate; ++j) {
+                    duplicate = equal(m_data[j], m_data[i]);
+                }
+            }
         }
         if (!duplicate) {
             if (kept != i) {

@@ -24,8 +24,8 @@ public:
     int Find(const BXChar* text, bool caseSensitive = true, bool wholeElement = true) const;
     // Removes every element equal to text; returns how many.
     int RemoveText(const BXChar* text, bool caseSensitive = true);
-    // Keeps the first of each group of case-insensitively equal strings. Above kPairwiseLimit elements
-    // strings are told apart by their 64-bit folded hash only.
+    // Keeps the first of each group of case-insensitively equal strings: pairwise comparison up to
+    // kPairwiseLimit elements, a table of 64-bit folded hashes above.
     void RemoveDuplicates();
     static constexpr int kPairwiseLimit = 16;
     // Sorts with BXStringArraySort; flags go to the comparison.

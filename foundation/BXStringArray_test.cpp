@@ -2,6 +2,7 @@
 
 #include "BXFoldingTextService.h"
 #include "BXStringGlobals.h"
+#include "BXStringHashBase.h"
 #include "IBXTools.h"
 
 #include <gtest/gtest.h>
@@ -151,6 +152,26 @@ TEST(BXStringArrayTest, RemoveDuplicatesKeepsFirstOccurrence)
         array.RemoveDuplicates();
         EXPECT_EQ(Elements(array), expected) << count;
     }
+}
+
+// Two different strings with one 64-bit folded hash (ideographs fold to themselves) are not duplicates.
+TEST(BXStringArrayTest, RemoveDuplicatesKeepsStringsThatOnlyShareAHash)
+{
+    const int delta[] = {-60, -85, 126, 18, 112, 148, 20, -139};
+    std::u16string first(8, char16_t(0x6000));
+    std::u16string second;
+    for (int d : delta) {
+        second += char16_t(0x6000 + d);
+    }
+    const BXString a(first.data(), 8);
+    const BXString b(second.data(), 8);
+    ASSERT_EQ(BXStringHashBase::Hash64(a), BXStringHashBase::Hash64(b));
+    BXStringArray array;
+    for (int i = 0; i < 20; ++i) {
+        array.Add(i % 2 ? a : b);
+    }
+    array.RemoveDuplicates();
+    EXPECT_EQ(Elements(array), (std::vector<std::u16string>{second, first}));
 }
 
 TEST(BXStringArrayTest, SortWithoutTextServiceIgnoresCase)

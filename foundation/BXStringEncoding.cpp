@@ -20,8 +20,9 @@ bool IsContinuation(unsigned char b)
     return b >= 0x80 && b <= 0xBF;
 }
 
-// Decodes bytes[0, count) (count < 0: up to the 0 byte) into out, which has room for count units.
-// Returns the number of units written. Sequences that do not fit are taken byte by byte.
+// Decodes bytes[0, count) into out, which has room for count units, and returns the number of
+// units written. Sequences that do not fit are taken byte by byte. The text ends at a 0 byte and
+// also at an overlong sequence for 0, which would otherwise hide the rest from C string readers.
 int32_t DecodeUtf8(const unsigned char* bytes, size_t count, BXChar* out)
 {
     int32_t written = 0;
@@ -30,7 +31,11 @@ int32_t DecodeUtf8(const unsigned char* bytes, size_t count, BXChar* out)
         const unsigned char b0 = bytes[i];
         const size_t left = count - i;
         if (b0 >= 0xC0 && b0 <= 0xDF && left >= 2 && IsContinuation(bytes[i + 1])) {
-            out[written++] = BXChar(((b0 & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
+            const BXChar unit = BXChar(((b0 & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
+            if (unit == 0) {
+                break;
+            }
+            out[written++] = unit;
             i += 2;
             continue;
         }
@@ -47,7 +52,11 @@ int32_t DecodeUtf8(const unsigned char* bytes, size_t count, BXChar* out)
             }
         }
         if (b0 >= 0xE0 && left >= 3 && IsContinuation(bytes[i + 1]) && IsContinuation(bytes[i + 2])) {
-            out[written++] = BXChar(((b0 & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) | (bytes[i + 2] & 0x3F));
+            const BXChar unit = BXChar(((b0 & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) | (bytes[i + 2] & 0x3F));
+            if (unit == 0) {
+                break;
+            }
+            out[written++] = unit;
             i += 3;
             continue;
         }

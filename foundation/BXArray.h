@@ -105,7 +105,7 @@ public:
     void Reserve(int count, bool exact = false, bool zeroFill = false, bool keep = true)
     {
         if (!keep) {
-            RemoveAll();
+            RemoveTail(0);
         }
         if (count <= m_capacity) {
             return;

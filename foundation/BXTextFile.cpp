@@ -45,6 +45,22 @@ BXString DecodeUtf8(const uint8_t* bytes, size_t count)
     BXChar* out = text.GetBuffer(int32_t(count), true, false);
     int32_t length = 0;
     for (size_t i = 0; i < count;) {
+        // Runs of ASCII, eight bytes at a time: most markup is ASCII.
+        while (i + 8 <= count) {
+            uint64_t word;
+            std::memcpy(&word, bytes + i, sizeof word);
+            if ((word & 0x8080808080808080ull) != 0) {
+                break;
+            }
+            for (int k = 0; k < 8; ++k) {
+                out[length + k] = BXChar(bytes[i + size_t(k)]);
+            }
+            length += 8;
+            i += 8;
+        }
+        if (i >= count) {
+            break;
+        }
         uint8_t lead = bytes[i];
         size_t size = lead < 0x80 ? 1 : SequenceLength(bytes, count, i);
         uint32_t code;

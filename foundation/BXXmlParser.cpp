@@ -34,10 +34,7 @@ std::u16string Decimal(uint32_t value)
 // Offset of the next unit c at or after pos, or end.
 inline uint32_t FindUnit(const BXChar* text, uint32_t pos, uint32_t end, BXChar c)
 {
-    while (pos < end && text[pos] != c) {
-        ++pos;
-    }
-    return pos;
+    return BXXmlFindAny(text, pos, end, c, c, c);
 }
 
 } // namespace
@@ -132,17 +129,15 @@ bool BXXmlParser::ScanStartTag(uint32_t& pos)
     const BXChar* text = m_text;
     uint32_t end = m_length;
     uint32_t p = pos + 1;
-    BXChar quote = 0;
-    for (; p < end; ++p) {
-        BXChar c = text[p];
-        if (quote != 0) {
-            if (c == quote) {
-                quote = 0;
-            }
-        } else if (c == u'>') {
+    for (;;) {
+        p = BXXmlFindAny(text, p, end, u'>', u'"', u'\'');
+        if (p >= end || text[p] == u'>') {
             break;
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
+        }
+        p = FindUnit(text, p + 1, end, text[p]) + 1; // past the closing quote
+        if (p > end) {
+            p = end;
+            break;
         }
     }
     if (p >= end) {

@@ -136,7 +136,7 @@ private:
     uint32_t MatchDescendants(const BXXmlPath& path, uint32_t parent, uint32_t after) const;
     bool NameTest(const BXXmlPath& path, size_t step, uint32_t node) const;
     bool PredicateTest(const BXXmlPath& path, size_t step, uint32_t node, uint32_t position) const;
-    uint32_t CountThrough(const BXXmlPath& path, size_t step, uint32_t node) const;
+    uint32_t PositionBefore(const BXXmlPath& path, uint32_t node) const;
 
     // Edits.
     void ReplaceText(uint32_t position, uint32_t removed, const BXString& inserted);

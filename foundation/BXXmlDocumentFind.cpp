@@ -34,9 +34,14 @@ bool BXXmlDocument::PredicateTest(const BXXmlPath& path, size_t step, uint32_t n
     return false;
 }
 
-// Siblings from the parent's first child up to and including node that pass the step's name test.
-uint32_t BXXmlDocument::CountThrough(const BXXmlPath& path, size_t step, uint32_t node) const
+// Siblings from the parent's first child up to and including node that pass the first step's name test.
+// Only a position predicate needs the count, so a plain sibling walk never pays for it.
+uint32_t BXXmlDocument::PositionBefore(const BXXmlPath& path, uint32_t node) const
 {
+    const size_t step = 0;
+    if (path.GetSteps()[step].m_predicate != BXXmlPath::Predicate::Position) {
+        return 0;
+    }
     uint32_t count = 0;
     for (uint32_t sibling = m_nodes[m_nodes[node].m_parent].m_firstChild; sibling != 0;
          sibling = m_nodes[sibling].m_nextSibling) {
@@ -61,7 +66,7 @@ uint32_t BXXmlDocument::Search(const BXXmlPath& path, uint32_t parent, uint32_t 
     if (after == 0) {
         return MatchSiblings(path, 0, m_nodes[parent].m_firstChild, 0);
     }
-    return MatchSiblings(path, 0, m_nodes[after].m_nextSibling, CountThrough(path, 0, after));
+    return MatchSiblings(path, 0, m_nodes[after].m_nextSibling, PositionBefore(path, after));
 }
 
 // Tries steps[firstStep] on the siblings from first on (countBefore of them already passed its name
@@ -110,7 +115,7 @@ uint32_t BXXmlDocument::MatchDescendants(const BXXmlPath& path, uint32_t parent,
     const auto& steps = path.GetSteps();
     std::vector<Frame> frames;
     if (after != 0) {
-        frames.push_back({after, CountThrough(path, 0, after)});
+        frames.push_back({after, PositionBefore(path, after)});
         frames.push_back({m_nodes[after].m_firstChild, 0});
     } else {
         frames.push_back({m_nodes[parent].m_firstChild, 0});

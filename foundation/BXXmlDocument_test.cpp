@@ -263,6 +263,14 @@ TEST(BXXmlDocument, CursorWalksSiblingsAndChildren)
     }
     EXPECT_EQ(names, "Cantora,Other,");
 
+    // A position counts every matching sibling, also those before the current element.
+    doc.ResetPosition();
+    ASSERT_TRUE(doc.FindElement(u"/*/Product"));
+    EXPECT_FALSE(doc.FindElement(u"Product[1]"));
+    ASSERT_TRUE(doc.FindElement(u"/*/Product"));
+    EXPECT_TRUE(doc.FindElement(u"Product[2]"));
+    EXPECT_EQ(BXXmlTestUtf8(doc.GetAttribute(u"Name")), "Other");
+
     doc.ResetPosition();
     EXPECT_TRUE(doc.FindElement(u"/*/Product"));
     EXPECT_TRUE(doc.FindChildElement(u"Version"));

@@ -5,7 +5,9 @@
 #include "BXStringGlobals.h"
 #include "CComponentLoader.h"
 #include "CInstallOptions.h"
+#include "CManifest.h"
 #include "CMessages.h"
+#include "CSkinSelection.h"
 #include "CProductKeys.h"
 #include "CommandLine.h"
 #include "IBXTools.h"
@@ -40,8 +42,15 @@ bool CInstallApp::InitInstance()
     InstallerLog(IBXLog::kInfo, BXString(u"Installed copy: ") +
                                     (paths.GetProgramPath().IsEmpty() ? BXString(u"none") : paths.GetProgramPath()));
 
+    LoadManifest();
     CInstallOptions& options = GetInstallOptions();
     options.Parse(JoinCommandLine(m_arguments));
+    InstallerLog(IBXLog::kInfo,
+                 BXString::Formatted(u"Options: Silent=%d Upgrade=%d AllowDowngrade=%d NoAssociations=%d "
+                                     u"NoDependencies=%d NoUpgrade=%d NoRun=%d NoDriver=%d DistributorID=\"%s\"",
+                                     options.Silent, options.Upgrade, options.AllowDowngrade, options.NoAssociations,
+                                     options.NoDependencies, options.NoUpgrade, options.NoRun, options.NoDriver,
+                                     options.DistributorID));
 
     SetUpSkin();
     SelectLanguage();
@@ -80,7 +89,13 @@ void CInstallApp::CleanVirtualStore(BXRegKey& machineSoftware, BXRegKey& wow64No
 
 void CInstallApp::SetUpSkin()
 {
-    // The skin service arrives with the windowing toolkit.
+    IBXToolsDLL* tools = BXGetTools();
+    if (tools == nullptr || tools->GetSkin() == nullptr) {
+        InstallerLog(IBXLog::kInfo, u"No skin service: windows are drawn unskinned");
+        return;
+    }
+    // Handing the folder to the skin service comes with the windowing toolkit.
+    ChooseSkinFolder();
 }
 
 void CInstallApp::SelectLanguage()

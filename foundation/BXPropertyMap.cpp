@@ -145,8 +145,10 @@ void BXPropertyMap::SaveTokens(BXString& out, bool withContents) const
     }
 }
 
-bool BXPropertyMap::LoadTokens(const BXString& text, int32_t& position)
+bool BXPropertyMap::LoadTokens(const BXString& textIn, int32_t& position)
 {
+    // The text may be one of this map's own values, which Clear releases.
+    const BXString text(textIn);
     Clear();
     int32_t count = 0;
     if (!text.ReadToken(position, count) || count < 0) {

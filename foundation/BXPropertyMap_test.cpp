@@ -145,6 +145,15 @@ TEST(BXPropertyMapTest, LoadTokensFromAPositionInsideAText)
     EXPECT_FALSE(map.LoadTokens(text)) << "the text does not start with a token";
 }
 
+TEST(BXPropertyMapTest, LoadTokensFromItsOwnValue)
+{
+    BXPropertyMap map;
+    map.SetString(BXString(u"saved"), BXString(u"(1:1)(1:k)(1:v)"));
+    ASSERT_TRUE(map.LoadTokens(*map.GetMap()->Find(u"saved")));
+    EXPECT_EQ(map.GetCount(), 1);
+    EXPECT_EQ(map.GetString(BXString(u"k")), u"v");
+}
+
 TEST(BXPropertyMapTest, IsEqualAndCopy)
 {
     BXPropertyMap empty;

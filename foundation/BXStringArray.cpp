@@ -11,9 +11,12 @@
 #include <new>
 #include <string_view>
 
-void BXStringArray::Split(const BXString& text, const BXString& delimiter, bool trim)
+void BXStringArray::Split(const BXString& textIn, const BXString& delimiterIn, bool trim)
 {
-    RemoveAll();
+    // Either argument may be an element of this array, which the next line releases.
+    const BXString text(textIn);
+    const BXString delimiter(delimiterIn);
+    SetCount(0);
     const std::u16string_view view = text.View();
     const std::u16string_view separator = delimiter.View();
     if (view.empty()) {

@@ -68,6 +68,13 @@ TEST(BXStringArrayTest, SplitCases)
     }
 }
 
+TEST(BXStringArrayTest, SplitOfItsOwnElement)
+{
+    BXStringArray array = MakeArray({u"x/y/z", u"/"});
+    array.Split(array[0], array[1]);
+    EXPECT_EQ(Elements(array), (std::vector<std::u16string>{u"x", u"y", u"z"}));
+}
+
 TEST(BXStringArrayTest, JoinInOrderReversedAndShared)
 {
     BXStringArray array = MakeArray({u"a", u"bc", u"d"});

@@ -90,6 +90,7 @@ public:
     int Compare(const BXChar* text) const;
     int Compare(const BXString& other) const;
     int CompareNoCase(const BXChar* text) const;
+    int CompareNoCase(const BXString& other) const { return CompareNoCase(other.GetString()); }
     bool operator==(const BXString& other) const;
     bool operator==(const BXChar* text) const;
     bool operator<(const BXString& other) const { return Compare(other) < 0; }
@@ -120,6 +121,7 @@ public:
     // An index of GetLength() appends; a larger or negative one does nothing.
     void Insert(int32_t index, BXChar c);
     void Insert(int32_t index, const BXChar* text, int32_t count = -1);
+    void Insert(int32_t index, const BXString& text) { Insert(index, text.GetString(), text.GetLength()); }
     // Deletes count units from index; both clamped to the string.
     void Delete(int32_t index, int32_t count);
     void DeleteLeft(int32_t count);
@@ -147,10 +149,16 @@ public:
     // --- Search (indexes; -1 when absent) -----------------------------------
     int32_t Find(const BXChar* text, int32_t start = 0) const;
     int32_t Find(BXChar c, int32_t start = 0) const;
+    int32_t Find(const BXString& text, int32_t start = 0) const { return Find(text.GetString(), start); }
     // Case-insensitive through the installed text service (case-sensitive without one).
     // With returnEnd, the index after the match. -1 when start is outside the string.
     int32_t FindNoCase(const BXChar* text, int32_t start = 0, bool returnEnd = false) const;
+    int32_t FindNoCase(const BXString& text, int32_t start = 0, bool returnEnd = false) const
+    {
+        return FindNoCase(text.GetString(), start, returnEnd);
+    }
     bool ContainsNoCase(const BXChar* text) const;
+    bool ContainsNoCase(const BXString& text) const { return ContainsNoCase(text.GetString()); }
     int32_t ReverseFind(BXChar c) const;
     // First unit that belongs to set at or after start (by default a carriage return or line feed).
     int32_t FindOneOf(const BXChar* set = u"\r\n", int32_t start = 0) const;
@@ -181,6 +189,7 @@ public:
     bool StripFileName();
     // Exactly one backslash between the string and name; name's own trailing backslash is dropped.
     void AppendPath(const BXChar* name);
+    void AppendPath(const BXString& name) { AppendPath(name.GetString()); }
     bool HasTrailingBackslash() const;
     // Whether the string ends with pattern, where a 0 unit matches any unit and a 1 unit any hex digit.
     bool EndsWithPattern(const BXChar* pattern, int32_t patternLength) const;

@@ -98,6 +98,7 @@ uint64_t UnsignedOf(const FormatArg& arg)
     return uint64_t(arg.m_integer);
 }
 
+// Rounding is the C runtime's "%.*f" (ordinary double arithmetic); the default precision is 6.
 void AppendDouble(BXString& out, double value, const Spec& spec)
 {
     const int precision = spec.m_precision < 0 ? 6 : (spec.m_precision > 40 ? 40 : spec.m_precision);
@@ -230,6 +231,7 @@ void BXString::Format(const BXChar* format, const FormatArg* args, int32_t count
         ++p;
         const int32_t minDigits = spec.m_width >= 0 ? spec.m_width : (spec.m_precision >= 0 ? spec.m_precision : 0);
         switch (conversion) {
+        // "%%" and unknown conversions take no argument; every other conversion consumes one.
         case u'%':
             out.Append(u'%');
             break;

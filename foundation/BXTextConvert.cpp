@@ -38,6 +38,7 @@ bool IsAsciiDigit(BXChar c)
     return c >= u'0' && c <= u'9';
 }
 
+// Exact rounding is left to ordinary double arithmetic: integer + fraction / 10^digits, times 10^exponent.
 double ParseDouble(const BXChar* text, int32_t* consumed, int depth)
 {
     const BXStringGlobals& globals = BXStringGlobals::Get();

@@ -139,8 +139,9 @@ private:
     uint32_t PositionBefore(const BXXmlPath& path, uint32_t node) const;
 
     // Edits.
-    void ReplaceText(uint32_t position, uint32_t removed, const BXString& inserted);
-    void ShiftNodes(uint32_t position, uint32_t removed, uint32_t inserted);
+    // container: the deepest element that holds the whole replaced range (0: the document).
+    void ReplaceText(uint32_t container, uint32_t position, uint32_t removed, const BXString& inserted);
+    void ShiftNodes(uint32_t container, uint32_t position, uint32_t removed, uint32_t inserted);
     void FreeSubtree(uint32_t node);
     void LinkAfter(uint32_t parent, uint32_t previous, uint32_t node);
     void Unlink(uint32_t node);

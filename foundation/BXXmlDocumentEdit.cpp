@@ -25,7 +25,7 @@ bool IsWritableName(const BXString& name, bool element)
 
 } // namespace
 
-void BXXmlDocument::ReplaceText(uint32_t position, uint32_t removed, const BXString& inserted)
+void BXXmlDocument::ReplaceText(uint32_t container, uint32_t position, uint32_t removed, const BXString& inserted)
 {
     // In place: a writer appending element after element moves only the short tail each time.
     if (removed > 0) {
@@ -34,7 +34,7 @@ void BXXmlDocument::ReplaceText(uint32_t position, uint32_t removed, const BXStr
     if (!inserted.IsEmpty()) {
         m_text.Insert(int32_t(position), inserted.GetString(), inserted.GetLength());
     }
-    ShiftNodes(position, removed, uint32_t(inserted.GetLength()));
+    ShiftNodes(container, position, removed, uint32_t(inserted.GetLength()));
     m_nodes[0].m_length = TextLength();
     m_flags |= kFlagEdited;
     if (m_kind != NodeKind::None && m_kind != NodeKind::Element && m_nodeOffset >= position + removed) {
@@ -42,20 +42,36 @@ void BXXmlDocument::ReplaceText(uint32_t position, uint32_t removed, const BXStr
     }
 }
 
-void BXXmlDocument::ShiftNodes(uint32_t position, uint32_t removed, uint32_t inserted)
+// Only the records the edit touches are visited: the container and its ancestors, which enclose the
+// edit and change length, and every subtree after the edit, which moves. Walking each child list from
+// its last child backwards stops at the first one before the edit, so a writer that appends element
+// after element pays for the depth of the tree, not for its size.
+void BXXmlDocument::ShiftNodes(uint32_t container, uint32_t position, uint32_t removed, uint32_t inserted)
 {
     uint32_t removedEnd = position + removed;
-    uint32_t end = m_nodes.GetNextUnused();
-    for (uint32_t index = 1; index < end; ++index) {
-        BXXmlNode& node = m_nodes[index];
-        if ((node.m_flags & kXmlNodeFreeSlot) != 0) {
-            continue;
+    std::vector<uint32_t> moving;
+    for (uint32_t node = container;; node = m_nodes[node].m_parent) {
+        if (node != 0) {
+            m_nodes[node].m_length = m_nodes[node].m_length - removed + inserted;
         }
-        uint32_t nodeEnd = node.m_start + node.m_length;
-        if (node.m_start >= removedEnd) {
-            node.m_start = node.m_start - removed + inserted;
-        } else if (node.m_start < position && nodeEnd >= removedEnd && nodeEnd > position) {
-            node.m_length = node.m_length - removed + inserted;
+        uint32_t first = m_nodes[node].m_firstChild;
+        for (uint32_t child = first != 0 ? m_nodes[first].m_prevSibling : 0; child != 0;) {
+            if (m_nodes[child].m_start < removedEnd) {
+                break;
+            }
+            moving.push_back(child);
+            child = child == first ? 0 : m_nodes[child].m_prevSibling;
+        }
+        if (node == 0) {
+            break;
+        }
+    }
+    while (!moving.empty()) {
+        uint32_t node = moving.back();
+        moving.pop_back();
+        m_nodes[node].m_start = m_nodes[node].m_start - removed + inserted;
+        for (uint32_t child = m_nodes[node].m_firstChild; child != 0; child = m_nodes[child].m_nextSibling) {
+            moving.push_back(child);
         }
     }
 }
@@ -158,7 +174,7 @@ bool BXXmlDocument::SetAttribute(uint32_t node, const BXString& name, const BXSt
         removed = 0;
         inserted = BXString(u" ") + name + u"=\"" + escaped + u"\"";
     }
-    ReplaceText(position, removed, inserted);
+    ReplaceText(node, position, removed, inserted);
     m_nodes[node].m_tagLengths =
         BXXmlPackStartTagLength(m_nodes[node].m_tagLengths, startTag - removed + uint32_t(inserted.GetLength()));
     return true;
@@ -186,7 +202,7 @@ uint32_t BXXmlDocument::InsertElement(const BXString& name, const BXString& text
             uint32_t startTag = GetStartTagLength(parent);
             std::u16string_view parentName = NameView(parent);
             BXString endTag = BXString(u"</") + BXString(parentName.data(), int32_t(parentName.size())) + u">";
-            ReplaceText(start + startTag - 2, 2, BXString(u">\r\n") + endTag);
+            ReplaceText(parent, start + startTag - 2, 2, BXString(u">\r\n") + endTag);
             BXXmlNode& record = m_nodes[parent];
             uint32_t tagLengths = BXXmlPackStartTagLength(record.m_tagLengths, startTag - 1);
             record.m_tagLengths = BXXmlPackEndTagLength(tagLengths, uint32_t(endTag.GetLength()));
@@ -194,7 +210,7 @@ uint32_t BXXmlDocument::InsertElement(const BXString& name, const BXString& text
         } else if (parent != 0 && m_nodes[parent].m_firstChild == 0) {
             uint32_t contentStart = ContentStart(parent);
             if (std::u16string_view(Text() + contentStart, ContentEnd(parent) - contentStart).substr(0, 2) != u"\r\n") {
-                ReplaceText(contentStart, 0, BXString(u"\r\n"));
+                ReplaceText(parent, contentStart, 0, BXString(u"\r\n"));
             }
         }
         position = ContentEnd(parent);
@@ -204,7 +220,7 @@ uint32_t BXXmlDocument::InsertElement(const BXString& name, const BXString& text
     BXString element = BXString(u"<") + name + u">";
     uint32_t startTag = uint32_t(element.GetLength());
     element.AppendMany(escaped, endTag, BXString(u"\r\n"));
-    ReplaceText(position, 0, element);
+    ReplaceText(parent, position, 0, element);
 
     uint32_t index = m_nodes.NewNode();
     BXXmlNode& record = m_nodes[index];
@@ -232,9 +248,10 @@ bool BXXmlDocument::RemoveElement()
         end += 2;
     }
     uint32_t previous = m_nodes[m_nodes[node].m_parent].m_firstChild == node ? 0 : m_nodes[node].m_prevSibling;
+    uint32_t parent = m_nodes[node].m_parent;
     Unlink(node);
     FreeSubtree(node);
-    ReplaceText(start, end - start, BXString());
+    ReplaceText(parent, start, end - start, BXString());
     m_current = previous;
     m_kind = previous != 0 ? NodeKind::Element : NodeKind::None;
     m_child = 0;

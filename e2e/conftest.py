@@ -21,3 +21,12 @@ def prefix(tmp_path):
     wine = WinePrefix(os.path.join(BUILD, "wine", "template"), str(tmp_path))
     yield wine
     wine.kill()
+
+
+@pytest.fixture
+def package():
+    """The assembled demo package (scripts/assemble-package.sh)."""
+    path = os.path.join(BUILD, "package")
+    if not os.path.exists(os.path.join(path, "InstallWizard.exe")):
+        pytest.fail("no assembled package at %s: run scripts/assemble-package.sh" % path)
+    return path

@@ -40,23 +40,49 @@ class WinePrefix:
         return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
 
     # Running ---------------------------------------------------------------
-    def run(self, program, *args, timeout=60, check_exit=None):
+    def run(self, program, *args, timeout=60, check_exit=None, env=None, wait_server=True):
         """Runs a program (Linux path) under Wine, waits for the server to
         end so the registry files are written, and returns the exit code.
-        A run over its time limit is killed and fails the scenario."""
+        A run over its time limit is killed and fails the scenario. env adds
+        variables for this run only."""
         started = time.monotonic()
-        try:
-            proc = subprocess.run([WINE, program, *args], env=self.env, stdin=subprocess.DEVNULL,
-                                  stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout)
-        except subprocess.TimeoutExpired:
-            self.kill()
-            raise WineTimeout("%s did not end within %d s" % (os.path.basename(program), timeout))
-        remaining = max(5, timeout - (time.monotonic() - started))
-        self.wait_server(remaining)
-        self.last_output = proc.stdout.decode("utf-8", "replace")
+        # Output goes to a file: services that Wine starts on the program's
+        # behalf inherit its handles and would hold a pipe open.
+        output_path = os.path.join(os.path.dirname(self.path), "last-run-output.txt")
+        with open(output_path, "wb") as output:
+            try:
+                proc = subprocess.run([WINE, program, *args], env=dict(self.env, **(env or {})),
+                                      stdin=subprocess.DEVNULL, stdout=output, stderr=subprocess.STDOUT,
+                                      timeout=timeout)
+            except subprocess.TimeoutExpired:
+                self.kill()
+                raise WineTimeout("%s did not end within %d s" % (os.path.basename(program), timeout))
+        with open(output_path, "rb") as output:
+            self.last_output = output.read().decode("utf-8", "replace")
+        if wait_server:
+            self.wait_server(max(5, timeout - (time.monotonic() - started)))
         if check_exit is not None:
             assert proc.returncode == check_exit, "exit code %d, output:\n%s" % (proc.returncode, self.last_output)
         return proc.returncode
+
+    def start(self, program, *args, env=None):
+        """Starts a program in the background; wait on the returned process."""
+        return subprocess.Popen([WINE, program, *args], env=dict(self.env, **(env or {})),
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def install_package(self, package, windows_folder="C:\\Package"):
+        """Copies an assembled package into the prefix; returns its Linux path."""
+        target = self.unix_path(windows_folder)
+        shutil.copytree(package, target)
+        return target
+
+    def log_text(self):
+        """The installer's log (the tools component's log file), or ""."""
+        path = os.path.join(self.path, "drive_c", "users", self.user, "Temp", "Install Wizard.log")
+        if not os.path.exists(path):
+            return ""
+        with open(path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
 
     def wine(self, *args, timeout=60):
         """Runs one of Wine's own programs (reg, winecfg, wineboot...)."""

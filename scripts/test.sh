@@ -22,6 +22,7 @@ rm -rf "$BX_BUILD/native/test-results"; mkdir -p "$BX_BUILD/native/test-results"
 ctest --test-dir "$BX_BUILD/native" -j2 --output-on-failure >"$logs/test-native.log" 2>&1
 echo $? >"$results/native.rc"
 
+"$BX_ROOT/scripts/assemble-package.sh" || { echo "make test: 0 passed, 1 failed (assembling the package failed)"; exit 1; }
 "$BX_ROOT/scripts/wine-prefix.sh" || { echo "make test: 0 passed, 1 failed (making the Wine prefixes failed)"; exit 1; }
 "$BX_ROOT/scripts/with-display.sh" "$BX_ROOT/scripts/test-wine.sh"
 

@@ -5,6 +5,9 @@
 //   /file <path> <text>               write text as UTF-8 (no byte-order mark)
 //   /osver <path>                     write "major.minor.build" as the process sees it
 //   /sleep <ms>                       wait, for time-limit tests
+//   /holdmutex <name> <ms>            create a named mutex and keep it for ms
+//   /closebox <title> <ms> <path>     wait up to ms for a message box with that
+//                                     title, write its text to path, press OK
 //   /exit <n>                         end with exit code n
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -63,6 +66,36 @@ std::wstring OsVersion()
            std::to_wstring(info.dwBuildNumber);
 }
 
+bool HoldMutex(const wchar_t* name, DWORD milliseconds)
+{
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, name);
+    if (mutex == nullptr)
+        return false;
+    Sleep(milliseconds);
+    CloseHandle(mutex);
+    return true;
+}
+
+bool CloseBox(const wchar_t* title, DWORD milliseconds, const wchar_t* path)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        // #32770: the dialog class of system message boxes.
+        HWND box = FindWindowW(L"#32770", title);
+        if (box != nullptr) {
+            wchar_t text[4096] = {};
+            // The message text is the static control with the id 0xFFFF.
+            GetDlgItemTextW(box, 0xFFFF, text, 4096);
+            WriteUtf8(path, text);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return true;
+        }
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        Sleep(50);
+    }
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -84,6 +117,14 @@ int wmain(int argc, wchar_t** argv)
         } else if (verb == L"/sleep" && i + 1 < argc) {
             Sleep(static_cast<DWORD>(_wtoi(argv[i + 1])));
             i += 1;
+        } else if (verb == L"/holdmutex" && i + 2 < argc) {
+            if (!HoldMutex(argv[i + 1], static_cast<DWORD>(_wtoi(argv[i + 2]))))
+                return 5;
+            i += 2;
+        } else if (verb == L"/closebox" && i + 3 < argc) {
+            if (!CloseBox(argv[i + 1], static_cast<DWORD>(_wtoi(argv[i + 2])), argv[i + 3]))
+                return 4;
+            i += 3;
         } else if (verb == L"/exit" && i + 1 < argc) {
             return _wtoi(argv[i + 1]);
         } else {

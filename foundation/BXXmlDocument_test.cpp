@@ -124,6 +124,24 @@ TEST(BXXmlDocument, RepairLiftsChildrenOfUnendedElements)
     EXPECT_EQ(doc.GetNode(a).m_length, 21u - 3u);
 }
 
+// Open elements of one name are repaired innermost first; later end tags still find the right ancestor.
+TEST(BXXmlDocument, RepairOfSameNamedElementsKeepsLaterMatchesRight)
+{
+    BXXmlDocument doc;
+    EXPECT_FALSE(doc.ParseText(u"<r><q></z><b><b><b></r2></q><x></b></x></r>"));
+    EXPECT_EQ(BXXmlTestUtf8(doc.GetErrorText()), "No start tag for end tag 'z' at offset 6");
+    std::string shape;
+    for (uint32_t node : BXXmlTestElements(doc)) {
+        shape += BXXmlTestUtf8(doc.GetNodeName(node)) + "<" +
+                 BXXmlTestUtf8(doc.GetNodeName(doc.GetNode(node).m_parent)) +
+                 (doc.GetNode(node).m_flags & kXmlNodeNotEnded ? ">! " : "> ");
+    }
+    EXPECT_EQ(shape, "r<> q<r> b<q>! b<q>! b<q>! x<r> ");
+    EXPECT_EQ(doc.GetNode(doc.GetRootNode()).m_flags & kXmlNodeNotEnded, 0u);
+    uint32_t x = doc.GetNode(doc.GetNode(doc.GetRootNode()).m_firstChild).m_nextSibling;
+    EXPECT_NE(doc.GetNode(x).m_flags & kXmlNodeIllFormed, 0u); // the b end tag inside x had no open b
+}
+
 TEST(BXXmlDocument, StrayEndTagIsIgnoredAndMarksItsElement)
 {
     BXXmlDocument doc;

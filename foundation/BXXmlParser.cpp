@@ -287,6 +287,11 @@ void BXXmlParser::RepairUpTo(uint32_t target)
     for (uint32_t index = m_open; index != target; index = m_nodes[index].m_parent) {
         chain.push_back(index);
     }
+    if (m_openIndex) {
+        for (uint32_t element : chain) { // innermost first, as the index stacks them
+            PopOpenIndex(element);
+        }
+    }
     std::reverse(chain.begin(), chain.end());
     for (uint32_t element : chain) {
         BXXmlNode& node = m_nodes[element];
@@ -299,9 +304,6 @@ void BXXmlParser::RepairUpTo(uint32_t target)
             AppendChild(target, child);
             m_levelsMoved = true;
             child = next;
-        }
-        if (m_openIndex) {
-            PopOpenIndex(element);
         }
     }
     m_open = target;

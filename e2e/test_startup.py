@@ -3,7 +3,10 @@ the manifest and options, the single-instance refusal, the launcher rename,
 the VirtualStore clean-up and the plain box when the component is missing.
 Every path ends with exit code 0."""
 import os
+import shutil
 import time
+
+import pytest
 
 from test_harness import probe
 
@@ -20,12 +23,16 @@ def test_silent_start_reads_manifest_options_and_renames_the_launcher(prefix, pa
                timeout=60, check_exit=0)
     log = prefix.log_text()
     assert "Loaded C:\\Package\\Vantune\\BXTools.dll" in log
+    # The component is a second module: it found the program through the process's path record.
+    assert "Tools: Initialised for C:\\Package\\InstallWizard.exe" in log
+    assert "Settings: Product description: C:\\Package\\Install.xml" in log
     assert "Manifest: C:\\Package\\Install.xml" in log
     assert ('Options: Silent=1 Upgrade=0 AllowDowngrade=1 NoAssociations=0 NoDependencies=0 NoUpgrade=0 '
             'NoRun=1 NoDriver=0 DistributorID=""Shop 7""') in log
     assert "Message box" not in log
     always = os.path.join(folder, "System", "Always Overwrite")
     assert sorted(os.listdir(always)) == ["Cantora Launcher.exe"]
+    assert "The wizard is not built yet: start-up complete" in log
     assert "Install Wizard ends" in log
 
 
@@ -46,16 +53,27 @@ def test_second_installer_is_refused_with_a_message(prefix, package, build, tmp_
     assert os.path.exists(os.path.join(folder, "System", "Always Overwrite", "Coravel Launcher.exe"))
 
 
-def test_missing_tools_component_shows_the_plain_critical_error_box(prefix, package, build):
+@pytest.mark.parametrize("component,error", [
+    (None, "Failed to load BXTools"),
+    ("fake_bxtools_noexport.dll", "Failed to load BXTools"),
+    ("fake_bxtools_wrong_version.dll", "Failed to load BXTools"),
+    ("fake_bxtools_init_fails.dll", "The settings store is damaged"),
+])
+def test_unusable_tools_component_shows_the_plain_critical_error_box(prefix, package, build, component, error):
     folder = prefix.install_package(package)
-    os.remove(os.path.join(folder, "Vantune", "BXTools.dll"))
+    target = os.path.join(folder, "Vantune", "BXTools.dll")
+    os.remove(target)
+    if component:
+        shutil.copy(os.path.join(build, "win64", "e2e", "programs", component), target)
     closer = prefix.start(probe(build), "/closebox", "Critical Error", "30000", "C:\\box.txt")
     prefix.run(installer(folder), timeout=60, check_exit=0)
     assert closer.wait(timeout=30) == 0
     text = prefix.read_file("C:\\box.txt")
     assert text == ("The following module has failed to load:\r\nC:\\Package\\InstallWizard.exe\r\n\r\n"
-                    "It has reported the following error:\r\n\r\nFailed to load BXTools\r\n\r\n"
-                    "Please reinstall the latest version of the program.")
+                    "It has reported the following error:\r\n\r\n%s\r\n\r\n"
+                    "Please reinstall the latest version of the program." % error)
+    # Start-up ended at the box: the launcher was not renamed.
+    assert os.path.exists(os.path.join(folder, "System", "Always Overwrite", "Coravel Launcher.exe"))
 
 
 def test_virtual_store_leftovers_are_removed_only_when_empty(prefix, package):

@@ -285,6 +285,9 @@ void BXXmlParser::RepairUpTo(uint32_t target)
 {
     std::vector<uint32_t> chain;
     for (uint32_t index = m_open; index != target; index = m_nodes[index].m_parent) {
+        if (index == 0) {
+            return; // not an ancestor: leave the tree as it is rather than walk past the document
+        }
         chain.push_back(index);
     }
     if (m_openIndex) {

@@ -4,6 +4,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #ifndef _WIN32
 #include <filesystem>
 #include <fstream>
@@ -45,7 +49,20 @@ BXString DecodeUtf8(const uint8_t* bytes, size_t count)
     BXChar* out = text.GetBuffer(int32_t(count), true, false);
     int32_t length = 0;
     for (size_t i = 0; i < count;) {
-        // Runs of ASCII, eight bytes at a time: most markup is ASCII.
+        // Runs of ASCII, sixteen or eight bytes at a time: most markup is ASCII.
+#if defined(__SSE2__)
+        while (i + 16 <= count) {
+            __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+            if (_mm_movemask_epi8(chunk) != 0) {
+                break;
+            }
+            __m128i zero = _mm_setzero_si128();
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + length), _mm_unpacklo_epi8(chunk, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + length + 8), _mm_unpackhi_epi8(chunk, zero));
+            length += 16;
+            i += 16;
+        }
+#endif
         while (i + 8 <= count) {
             uint64_t word;
             std::memcpy(&word, bytes + i, sizeof word);

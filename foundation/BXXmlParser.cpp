@@ -4,6 +4,7 @@
 #include "BXXmlText.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -128,16 +129,27 @@ bool BXXmlParser::ScanStartTag(uint32_t& pos)
     // Quotes are tracked so that ">" inside an attribute value does not end the tag.
     const BXChar* text = m_text;
     uint32_t end = m_length;
+    // Tags are short: a plain loop over a table of the three special units beats vector steps here.
+    static constexpr auto kSpecial = [] {
+        std::array<bool, 128> table{};
+        table['>'] = table['"'] = table['\''] = true;
+        return table;
+    }();
     uint32_t p = pos + 1;
-    for (;;) {
-        p = BXXmlFindAny(text, p, end, u'>', u'"', u'\'');
-        if (p >= end || text[p] == u'>') {
-            break;
+    BXChar quote = 0;
+    for (; p < end; ++p) {
+        BXChar c = text[p];
+        if (c >= 128 || !kSpecial[c]) {
+            continue;
         }
-        p = FindUnit(text, p + 1, end, text[p]) + 1; // past the closing quote
-        if (p > end) {
-            p = end;
+        if (quote != 0) {
+            if (c == quote) {
+                quote = 0;
+            }
+        } else if (c == u'>') {
             break;
+        } else {
+            quote = c;
         }
     }
     if (p >= end) {

@@ -157,6 +157,16 @@ protected:
     ~IBXLog() = default;
 };
 
+// Receives messages that other threads queue for the main thread; called on
+// the thread that owns the window service's message window.
+class IMainThreadMessageManagerCallback {
+public:
+    virtual bool OnMainThreadMessage(intptr_t first, intptr_t second) = 0;
+
+protected:
+    ~IMainThreadMessageManagerCallback() = default;
+};
+
 class IBXWindowTools {
 public:
     // Handles waiting messages; false once WM_QUIT was seen.
@@ -164,6 +174,14 @@ public:
     // Runs the message loop until WM_QUIT.
     virtual void RunMessageLoop() = 0;
     virtual void RequestFocus(void* window) = 0;
+    // Main-thread messages. Registration binds the manager to the registering
+    // thread the first time; posts from any thread reach the callback there,
+    // in order. Unregistering drops what is still queued unless flush is set
+    // and the caller is that thread, which then receives it first.
+    virtual bool RegisterMainThreadCallback(IMainThreadMessageManagerCallback* callback) = 0;
+    virtual bool PostMainThreadMessage(IMainThreadMessageManagerCallback* callback, intptr_t first,
+                                       intptr_t second) = 0;
+    virtual void UnregisterMainThreadCallback(IMainThreadMessageManagerCallback* callback, bool flush) = 0;
 
 protected:
     ~IBXWindowTools() = default;

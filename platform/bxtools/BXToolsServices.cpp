@@ -121,6 +121,22 @@ void BXToolsWindow::RequestFocus(void* window)
         ::SetForegroundWindow(static_cast<HWND>(window));
 }
 
+bool BXToolsWindow::RegisterMainThreadCallback(IMainThreadMessageManagerCallback* callback)
+{
+    return m_mainThreadMessages.Register(callback);
+}
+
+bool BXToolsWindow::PostMainThreadMessage(IMainThreadMessageManagerCallback* callback, intptr_t first,
+                                          intptr_t second)
+{
+    return m_mainThreadMessages.Post(callback, first, second);
+}
+
+void BXToolsWindow::UnregisterMainThreadCallback(IMainThreadMessageManagerCallback* callback, bool flush)
+{
+    m_mainThreadMessages.Unregister(callback, flush);
+}
+
 namespace {
 
 class BXToolsNamedLock final : public IBXNamedLock {

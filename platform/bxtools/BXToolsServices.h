@@ -3,6 +3,7 @@
 // file-system tests, the message pump and named locks.
 #pragma once
 
+#include "BXToolsMainThreadMessages.h"
 #include "IBXTools.h"
 
 class BXToolsLanguage final : public IBXLanguage {
@@ -36,6 +37,12 @@ public:
     bool PumpMessages() override;
     void RunMessageLoop() override;
     void RequestFocus(void* window) override;
+    bool RegisterMainThreadCallback(IMainThreadMessageManagerCallback* callback) override;
+    bool PostMainThreadMessage(IMainThreadMessageManagerCallback* callback, intptr_t first, intptr_t second) override;
+    void UnregisterMainThreadCallback(IMainThreadMessageManagerCallback* callback, bool flush) override;
+
+private:
+    BXToolsMainThreadMessages m_mainThreadMessages;
 };
 
 class BXToolsMisc final : public IBXMiscTools {

@@ -122,7 +122,8 @@ TEST(BXPathText, MakeValidPathShortensTheLastNameKeepingItsExtension)
     BXString path = Str(folder + std::u16string(60, u'n') + u".ext");
     MakeValidPath(path);
     EXPECT_EQ(path.GetLength(), kMakeValidPathMaxLength);
-    EXPECT_EQ(path, Str(folder + std::u16string(60 - (int(folder.size()) + 64 - kMakeValidPathMaxLength), u'n') + u".ext"));
+    EXPECT_EQ(path,
+              Str(folder + std::u16string(60 - (int(folder.size()) + 64 - kMakeValidPathMaxLength), u'n') + u".ext"));
 
     // Fewer than two characters of the name would remain: left as it is.
     const std::u16string deep = u"C:\\" + std::u16string(250, u'f') + u"\\abc.txt";

@@ -1,5 +1,7 @@
 #include "BXApp.h"
 
+#include "BXProcessPaths.h"
+#include "BXSharedMemory.h"
 #include "BXStringGlobals.h"
 #include "CComponentLoader.h"
 #include "CommandLine.h"
@@ -9,6 +11,8 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace {
 BXApp* g_app = nullptr;
@@ -152,8 +156,82 @@ void BXGraphicalApp::MessageLoop()
     }
 }
 
+namespace {
+
+BXGraphicalApp* g_crashApp = nullptr;
+std::unique_ptr<BXSharedMemory> g_crashInfo;
+// Checked and set at entry: a second crash, on any thread, returns at once.
+std::atomic<bool> g_crashRoutineRan{false};
+
+constexpr const BXChar* kCrashCategory = u"TopLevelExceptionFilter";
+
+LONG WINAPI CrashFilter(EXCEPTION_POINTERS* pointers)
+{
+    BXGraphicalApp::CrashRoutine(pointers);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+void PureCallHandler()
+{
+    BXGraphicalApp::CrashRoutine(nullptr);
+}
+
+} // namespace
+
 void BXGraphicalApp::InstallCrashHandler()
 {
-    // The crash handler of graphical applications arrives with the crash
-    // reporting work; the installer never installs it.
+    g_crashApp = this;
+    g_crashInfo =
+        std::make_unique<BXSharedMemory>(BXString::Formatted(u"BXCrashInfo%d", int32_t(::GetCurrentProcessId())), 12);
+    ::SetUnhandledExceptionFilter(&CrashFilter);
+    ::_set_purecall_handler(&PureCallHandler);
+}
+
+void BXGraphicalApp::CrashRoutine(EXCEPTION_POINTERS* pointers)
+{
+    EXCEPTION_RECORD ownRecord{};
+    CONTEXT ownContext{};
+    EXCEPTION_POINTERS ownPointers{&ownRecord, &ownContext};
+    if (pointers == nullptr) {
+        ownContext.ContextFlags = CONTEXT_FULL;
+        ::RtlCaptureContext(&ownContext);
+        pointers = &ownPointers;
+    }
+    ::LockSetForegroundWindow(LSFW_UNLOCK);
+    IBXToolsDLL* tools = BXGetTools();
+    IBXLog* log = tools != nullptr ? tools->GetLog() : nullptr;
+    if (g_crashRoutineRan.exchange(true) || log == nullptr)
+        return;
+    log->Write(IBXLog::kInfo, kCrashCategory, u"Unhandled exception -- program crashing");
+    if (g_crashApp != nullptr) {
+        const MSG& message = g_crashApp->m_message;
+        log->Write(IBXLog::kInfo, kCrashCategory,
+                   BXString::Formatted(u"Message: %d, wParam: %d, lParam: %d", int32_t(message.message),
+                                       int32_t(message.wParam), int32_t(message.lParam))
+                       .GetString());
+        if (message.message == kProductCommandMessage && message.wParam != 0) {
+            const auto* command = reinterpret_cast<const int32_t*>(message.wParam);
+            log->Write(IBXLog::kInfo, kCrashCategory,
+                       BXString::Formatted(u"CAC: %d, Param: %d", command[0], command[1]).GetString());
+        }
+    }
+    if (!g_crashInfo || !g_crashInfo->IsValid()) {
+        log->Write(IBXLog::kInfo, kCrashCategory, u"Unable to call crash handler, crash info struct not available");
+        return;
+    }
+    const uint32_t fields[3] = {uint32_t(::GetCurrentProcessId()), uint32_t(::GetCurrentThreadId()),
+                                uint32_t(reinterpret_cast<uintptr_t>(pointers))};
+    std::memcpy(g_crashInfo->Data(), fields, sizeof(fields));
+    BXString program = GetProcessPaths().GetProgramPath();
+    program.AppendPath(u"BXCrashHandler.exe");
+    BXString commandLine = BXString(u"\"") + program + u"\" " + g_crashInfo->GetName();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (::CreateProcessW(program.W(), const_cast<wchar_t*>(commandLine.W()), nullptr, nullptr, FALSE, 0, nullptr,
+                         nullptr, &startup, &process)) {
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
 }

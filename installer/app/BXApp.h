@@ -58,10 +58,19 @@ protected:
     int m_comMode = kComNone;
 };
 
+// Its crash handler (installed only by applications that call
+// InstallCrashHandler) logs the crash once through the tools component,
+// records where it happened in the shared block "BXCrashInfo<process id>"
+// and runs the reporter "BXCrashHandler.exe" from the program path, waiting
+// for it; the system's own handling follows.
 class BXGraphicalApp : public BXExecutableApp {
 public:
+    static constexpr UINT kProductCommandMessage = WM_APP + 1001;
+
     void MessageLoop() override;
     void InstallCrashHandler() override;
+    // Null pointers: a context captured here stands in for the exception's.
+    static void CrashRoutine(EXCEPTION_POINTERS* pointers);
 
 protected:
     MSG m_message{};

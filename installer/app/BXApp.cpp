@@ -190,7 +190,7 @@ void BXGraphicalApp::InstallCrashHandler()
 void BXGraphicalApp::CrashRoutine(EXCEPTION_POINTERS* pointers)
 {
     EXCEPTION_RECORD ownRecord{};
-    CONTEXT ownContext{};
+    alignas(16) CONTEXT ownContext{};
     EXCEPTION_POINTERS ownPointers{&ownRecord, &ownContext};
     if (pointers == nullptr) {
         ownContext.ContextFlags = CONTEXT_FULL;

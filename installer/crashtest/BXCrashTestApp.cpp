@@ -1,8 +1,8 @@
 // The framework's crash-handler test program: a graphical application that
 // installs the crash handler, loads BXTools.dll from its own folder and then
 // crashes as its argument asks: "/Crash" (access violation while the product
-// command message is dispatched), "/PureCall" (pure virtual call) or
-// "/CrashTwice" (a second thread crashes while the reporter runs).
+// command message is dispatched) or "/CrashTwice" (a second thread crashes
+// while the reporter runs).
 #include "BXApp.h"
 #include "BXProcessPaths.h"
 #include "IBXTools.h"
@@ -13,19 +13,6 @@ namespace {
 
 constexpr UINT kCrashMessage = BXGraphicalApp::kProductCommandMessage;
 int32_t g_command[2] = {7, 42};
-
-class PureBase {
-public:
-    PureBase() { CallPure(); }
-    virtual ~PureBase() = default;
-    void CallPure() { Pure(); }
-    virtual void Pure() = 0;
-};
-
-class PureDerived final : public PureBase {
-public:
-    void Pure() override {}
-};
 
 void Crash()
 {
@@ -43,10 +30,7 @@ unsigned __stdcall SecondCrash(void*)
 LRESULT CALLBACK CrashWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kCrashMessage) {
-        if (lParam == 1)
-            PureDerived derived;
-        else
-            Crash();
+        Crash();
         return 0;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
@@ -80,8 +64,7 @@ public:
         const BXString mode = m_arguments.GetCount() > 0 ? m_arguments[0] : BXString();
         if (mode == BXString(u"/CrashTwice"))
             ::CloseHandle(reinterpret_cast<HANDLE>(::_beginthreadex(nullptr, 0, &SecondCrash, nullptr, 0, nullptr)));
-        ::PostMessageW(window, kCrashMessage, WPARAM(reinterpret_cast<uintptr_t>(g_command)),
-                       mode == BXString(u"/PureCall") ? 1 : 0);
+        ::PostMessageW(window, kCrashMessage, WPARAM(reinterpret_cast<uintptr_t>(g_command)), 0);
         return true;
     }
     // The framework's own loop, so the crash log can name the message being dispatched.

@@ -16,7 +16,15 @@ void BXQSort::Sort(IBXQSortCompare& compare, int first, int count)
         m_working = 0;
         m_stack[m_pending++] = Range{first, first + count - 1};
     }
+    // A helper only pays off once partitions are big enough to share.
+    std::thread helper;
+    if (count >= kHelperThreadMinCount && std::thread::hardware_concurrency() > 1) {
+        helper = std::thread([this] { RunPending(); });
+    }
     RunPending();
+    if (helper.joinable()) {
+        helper.join();
+    }
     m_compare = nullptr;
 }
 

@@ -20,6 +20,8 @@ class BXQSort {
 public:
     static constexpr int kStackSize = 60;
     static constexpr int kInsertionSortLimit = 16;
+    // From this many elements a second thread takes ranges from the stack too.
+    static constexpr int kHelperThreadMinCount = 4096;
 
     BXQSort() = default;
     BXQSort(const BXQSort&) = delete;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <random>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -109,3 +111,68 @@ TEST(BXQSortTest, InconsistentComparisonStaysInsideAndKeepsElements)
 }
 
 } // namespace
+
+namespace {
+
+// Flags a call that touches an index another thread is touching at the same time.
+class SharedCompare final : public IBXQSortCompare {
+public:
+    explicit SharedCompare(std::vector<int>& values) : m_values(values), m_busy(values.size()) {}
+    int Compare(int first, int second) override
+    {
+        Enter(first, second);
+        const int result = m_values[first] < m_values[second] ? -1 : m_values[first] > m_values[second] ? 1 : 0;
+        Leave(first, second);
+        return result;
+    }
+    void Swap(int first, int second) override
+    {
+        Enter(first, second);
+        std::swap(m_values[first], m_values[second]);
+        Leave(first, second);
+    }
+    std::atomic<bool> m_overlap{false};
+    std::atomic<bool> m_otherThread{false};
+
+private:
+    void Enter(int first, int second)
+    {
+        if (std::this_thread::get_id() != m_caller) {
+            m_otherThread = true;
+        }
+        if (m_busy[first]++ != 0 || (first != second && m_busy[second]++ != 0)) {
+            m_overlap = true;
+        }
+    }
+    void Leave(int first, int second)
+    {
+        --m_busy[first];
+        if (first != second) {
+            --m_busy[second];
+        }
+    }
+    std::vector<int>& m_values;
+    std::vector<std::atomic<int>> m_busy;
+    std::thread::id m_caller = std::this_thread::get_id();
+};
+
+} // namespace
+
+TEST(BXQSortTest, ASecondThreadSharesLargeSortsWithoutChangingTheResult)
+{
+    std::mt19937 random(7);
+    std::vector<int> values(60000);
+    for (int& value : values) {
+        value = int(random() % 5000);
+    }
+    std::vector<int> expected = values;
+    std::sort(expected.begin(), expected.end());
+    SharedCompare compare(values);
+    BXQSort sort;
+    sort.Sort(compare, 0, int(values.size()));
+    EXPECT_EQ(values, expected);
+    EXPECT_FALSE(compare.m_overlap);
+    if (std::thread::hardware_concurrency() > 1) {
+        EXPECT_TRUE(compare.m_otherThread);
+    }
+}

@@ -3,13 +3,13 @@
 // from a queue; every box is recorded. Installed process-wide while alive.
 #pragma once
 
-#include "IBXTools.h"
+#include "BXNullTools.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
-class FakeTools final : public IBXToolsDLL, public IBXSettings, public IBXDialogs {
+class FakeTools final : public BXNullTools, public IBXSettings, public IBXDialogs {
 public:
     struct Box {
         std::u16string title;
@@ -26,21 +26,8 @@ public:
     std::vector<int32_t> answers;                        // next box answers, front first
     std::vector<Box> boxes;
 
-    // IBXToolsDLL
-    int32_t GetInterfaceVersion() override { return kBXToolsInterfaceVersion; }
-    bool Initialize(void*, BXDllString*) override { return true; }
-    void PreUnload() override {}
-    void Uninitialize() override {}
     IBXSettings* GetSettings() override { return this; }
-    IBXLanguage* GetLanguage() override { return nullptr; }
     IBXDialogs* GetDialogs() override { return this; }
-    IBXTextTools* GetText() override { return nullptr; }
-    IBXFileSystemTools* GetFileSystem() override { return nullptr; }
-    IBXLog* GetLog() override { return nullptr; }
-    IBXWindowTools* GetWindow() override { return nullptr; }
-    IBXMiscTools* GetMisc() override { return nullptr; }
-    IBXSkin* GetSkin() override { return nullptr; }
-    IBXArchives* GetArchives() override { return nullptr; }
 
     // IBXSettings
     void GetKeyText(const BXChar* key, const BXChar* defaultValue, BXDllString* value) override

@@ -1,5 +1,7 @@
 #include "BXStringArray.h"
 
+#include "BXNullTools.h"
+
 #include "BXFoldingTextService.h"
 #include "BXStringGlobals.h"
 #include "BXStringHashBase.h"
@@ -200,22 +202,9 @@ TEST(BXStringArrayTest, SortWithoutTextServiceIgnoresCase)
 }
 
 // A loaded tools component decides the order; the flags reach its comparison.
-class ReversingTools : public IBXToolsDLL, public IBXTextTools {
+class ReversingTools : public BXNullTools, public IBXTextTools {
 public:
-    int32_t GetInterfaceVersion() override { return kBXToolsInterfaceVersion; }
-    bool Initialize(void*, BXDllString*) override { return true; }
-    void PreUnload() override {}
-    void Uninitialize() override {}
-    IBXSettings* GetSettings() override { return nullptr; }
-    IBXLanguage* GetLanguage() override { return nullptr; }
-    IBXDialogs* GetDialogs() override { return nullptr; }
     IBXTextTools* GetText() override { return this; }
-    IBXFileSystemTools* GetFileSystem() override { return nullptr; }
-    IBXLog* GetLog() override { return nullptr; }
-    IBXWindowTools* GetWindow() override { return nullptr; }
-    IBXMiscTools* GetMisc() override { return nullptr; }
-    IBXSkin* GetSkin() override { return nullptr; }
-    IBXArchives* GetArchives() override { return nullptr; }
 
     int32_t FindText(const BXChar*, const BXChar*, int32_t) override { return -1; }
     int32_t CompareText(const BXChar* a, const BXChar* b, int32_t flags) override

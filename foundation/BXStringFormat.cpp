@@ -15,7 +15,7 @@ constexpr int32_t kMaxNumber = 31;
 // Digits of width and precision beyond this cannot change a capped rendering.
 constexpr int32_t kMaxField = 0x7fffff;
 
-struct Spec {
+struct FormatField {
     bool m_space = false;
     int32_t m_width = -1;
     int32_t m_precision = -1;
@@ -99,9 +99,9 @@ uint64_t UnsignedOf(const FormatArg& arg)
 }
 
 // Rounding is the C runtime's "%.*f" (ordinary double arithmetic); the default precision is 6.
-void AppendDouble(BXString& out, double value, const Spec& spec)
+void AppendDouble(BXString& out, double value, const FormatField& field)
 {
-    const int precision = spec.m_precision < 0 ? 6 : (spec.m_precision > 40 ? 40 : spec.m_precision);
+    const int precision = field.m_precision < 0 ? 6 : (field.m_precision > 40 ? 40 : field.m_precision);
     char rendered[512];
     int written = std::snprintf(rendered, sizeof(rendered), "%.*f", precision, value);
     if (written < 0) {
@@ -120,14 +120,14 @@ void AppendDouble(BXString& out, double value, const Spec& spec)
             text[length++] = c;
         }
     };
-    const int32_t padding = spec.m_width > bodyLength ? spec.m_width - bodyLength : 0;
-    for (int32_t i = 0; spec.m_space && i < padding && length <= kMaxNumber; ++i) {
+    const int32_t padding = field.m_width > bodyLength ? field.m_width - bodyLength : 0;
+    for (int32_t i = 0; field.m_space && i < padding && length <= kMaxNumber; ++i) {
         put(u' ');
     }
     if (negative) {
         put(u'-');
     }
-    for (int32_t i = 0; !spec.m_space && i < padding && length <= kMaxNumber; ++i) {
+    for (int32_t i = 0; !field.m_space && i < padding && length <= kMaxNumber; ++i) {
         put(u'0');
     }
     for (int32_t i = 0; i < bodyLength && length <= kMaxNumber; ++i) {
@@ -136,7 +136,7 @@ void AppendDouble(BXString& out, double value, const Spec& spec)
     AppendCapped(out, text, length);
 }
 
-void AppendText(BXString& out, const FormatArg& arg, const Spec& spec)
+void AppendText(BXString& out, const FormatArg& arg, const FormatField& field)
 {
     BXString decoded;
     const BXChar* chars = nullptr;
@@ -168,8 +168,8 @@ void AppendText(BXString& out, const FormatArg& arg, const Spec& spec)
         chars = u"(null)";
         length = 6;
     }
-    if (spec.m_width >= 0 && spec.m_width < length) {
-        length = spec.m_width;
+    if (field.m_width >= 0 && field.m_width < length) {
+        length = field.m_width;
     }
     out.Append(chars, length);
 }
@@ -206,17 +206,17 @@ void BXString::Format(const BXChar* format, const FormatArg* args, int32_t count
             continue;
         }
         ++p;
-        Spec spec;
+        FormatField field;
         if (*p == u' ') {
-            spec.m_space = true;
+            field.m_space = true;
             ++p;
         }
         if (IsDigit(*p)) {
-            spec.m_width = ReadField(p);
+            field.m_width = ReadField(p);
         }
         if (*p == u'.') {
             ++p;
-            spec.m_precision = ReadField(p);
+            field.m_precision = ReadField(p);
         }
         if (*p == u'l' && p[1] != 0 && std::char_traits<BXChar>::find(u"diuxXs", 6, p[1]) != nullptr) {
             ++p;
@@ -229,7 +229,7 @@ void BXString::Format(const BXChar* format, const FormatArg* args, int32_t count
             break;
         }
         ++p;
-        const int32_t minDigits = spec.m_width >= 0 ? spec.m_width : (spec.m_precision >= 0 ? spec.m_precision : 0);
+        const int32_t minDigits = field.m_width >= 0 ? field.m_width : (field.m_precision >= 0 ? field.m_precision : 0);
         switch (conversion) {
         // "%%" and unknown conversions take no argument; every other conversion consumes one.
         case u'%':
@@ -247,36 +247,36 @@ void BXString::Format(const BXChar* format, const FormatArg* args, int32_t count
             if (const FormatArg* arg = take(FormatArg::kInteger)) {
                 const int64_t value = arg->m_integer;
                 const uint64_t magnitude = value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value);
-                AppendNumber(out, value < 0, magnitude, 10, false, minDigits, spec.m_space, nullptr);
+                AppendNumber(out, value < 0, magnitude, 10, false, minDigits, field.m_space, nullptr);
             }
             break;
         case u'u':
             if (const FormatArg* arg = take(FormatArg::kInteger)) {
-                AppendNumber(out, false, UnsignedOf(*arg), 10, false, minDigits, spec.m_space, nullptr);
+                AppendNumber(out, false, UnsignedOf(*arg), 10, false, minDigits, field.m_space, nullptr);
             }
             break;
         case u'x':
         case u'X':
             if (const FormatArg* arg = take(FormatArg::kInteger)) {
-                AppendNumber(out, false, UnsignedOf(*arg), 16, conversion == u'X', minDigits, spec.m_space, nullptr);
+                AppendNumber(out, false, UnsignedOf(*arg), 16, conversion == u'X', minDigits, field.m_space, nullptr);
             }
             break;
         case u'p':
         case u'h':
             if (const FormatArg* arg = take(FormatArg::kInteger)) {
-                const int32_t digits = spec.m_width > 8 ? spec.m_width : 8;
+                const int32_t digits = field.m_width > 8 ? field.m_width : 8;
                 AppendNumber(out, false, UnsignedOf(*arg), 16, true, digits, false,
                              conversion == u'h' ? u"0x" : nullptr);
             }
             break;
         case u'f':
             if (const FormatArg* arg = take(FormatArg::kDouble)) {
-                AppendDouble(out, arg->m_double, spec);
+                AppendDouble(out, arg->m_double, field);
             }
             break;
         case u's':
             if (next < count) {
-                AppendText(out, args[next++], spec);
+                AppendText(out, args[next++], field);
             }
             break;
         default:

@@ -208,8 +208,84 @@ protected:
     ~IBXMiscTools() = default;
 };
 
-// Services that arrive later; null until the component offers them.
-class IBXSkin;
+// A rectangle in device pixels, right and bottom exclusive (a Win32 RECT).
+struct BXRect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+// A picture: one cell of a skin image or a decoded image file. Skin images are
+// cut into equal states stacked from top to bottom; a file image has one state.
+class IBXImage {
+public:
+    // Size of one state in device pixels.
+    virtual int32_t GetWidth() = 0;
+    virtual int32_t GetHeight() = 0;
+    virtual int32_t GetStateCount() = 0;
+    // Draws the state (clamped to the states there are) stretched into rect of
+    // the device context (HDC), alpha-blended. Skin images keep their margins
+    // (the corners) unstretched.
+    virtual void Draw(void* dc, const BXRect* rect, int32_t state) = 0;
+    // Frees an image that LoadImageFile returned; skin images belong to the
+    // skin and ignore it.
+    virtual void Release() = 0;
+
+protected:
+    ~IBXImage() = default;
+};
+
+// Skin and drawing. Colours are COLORREF values (0x00BBGGRR). Look-ups are
+// cheap and made at every paint, so a new skin shows at the next repaint. A
+// missing image is null and a missing colour is the given default: neither
+// is an error. Main thread only.
+class IBXSkin {
+public:
+    // Loads the skin description of folder; false (the previous skin kept, or
+    // none) when the folder holds no usable skin.
+    virtual bool SetSkinFolder(const BXChar* folder) = 0;
+    virtual void GetSkinFolder(BXDllString* folder) = 0;
+    // Names the skin element of the title bar icon; ignored when the skin has none.
+    virtual void SetTitlebarIcon(const BXChar* element) = 0;
+    // HICON, or null; belongs to the service.
+    virtual void* GetTitlebarIcon() = 0;
+    virtual uint32_t GetColor(const BXChar* section, const BXChar* key, uint32_t defaultColor) = 0;
+    // Valid until the next SetSkinFolder; null when the skin has no such image.
+    virtual IBXImage* GetImage(const BXChar* section, const BXChar* key) = 0;
+
+    // DPI: device pixels per inch, and a length in device-independent pixels
+    // (96 per inch) scaled to device pixels, rounded half away from zero.
+    virtual int32_t GetDpi() = 0;
+    virtual int32_t Scale(int32_t length) = 0;
+
+    // Decodes a PNG, JPEG, GIF, BMP or TIFF file; null when it cannot. The
+    // caller releases the result.
+    virtual IBXImage* LoadImageFile(const BXChar* path) = 0;
+
+    // Fonts of the interface (HFONT, belong to the service).
+    enum FontStyle : int32_t {
+        kFontNormal = 0,
+        kFontBold = 1,
+    };
+    virtual void* GetFont(int32_t style) = 0;
+    // Height of one line of text in the font, in device pixels.
+    virtual int32_t GetLineHeight(int32_t style) = 0;
+    // Draws text with DrawTextW format flags (DT_...) in the colour and font,
+    // transparent background. length -1: up to the terminating zero.
+    virtual void DrawText(void* dc, const BXChar* text, int32_t length, const BXRect* rect, uint32_t format,
+                          uint32_t color, int32_t style) = 0;
+    // Size of the text laid out with the format flags within width (-1: no
+    // limit), as DT_CALCRECT measures it.
+    virtual void MeasureText(const BXChar* text, int32_t length, int32_t width, uint32_t format, int32_t style,
+                             int32_t* textWidth, int32_t* textHeight) = 0;
+    virtual void FillRect(void* dc, const BXRect* rect, uint32_t color) = 0;
+
+protected:
+    ~IBXSkin() = default;
+};
+
+// A service that arrives later; null until the component offers it.
 class IBXArchives;
 
 class IBXToolsDLL {

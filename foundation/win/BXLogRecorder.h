@@ -2,13 +2,13 @@
 // records every line; installed process-wide while alive.
 #pragma once
 
-#include "IBXTools.h"
+#include "BXNullTools.h"
 
 #include <mutex>
 #include <string>
 #include <vector>
 
-class BXLogRecorder final : public IBXToolsDLL, public IBXLog {
+class BXLogRecorder final : public BXNullTools, public IBXLog {
 public:
     struct Line {
         int32_t level;
@@ -34,20 +34,7 @@ public:
         return texts;
     }
 
-    int32_t GetInterfaceVersion() override { return kBXToolsInterfaceVersion; }
-    bool Initialize(void*, BXDllString*) override { return true; }
-    void PreUnload() override {}
-    void Uninitialize() override {}
-    IBXSettings* GetSettings() override { return nullptr; }
-    IBXLanguage* GetLanguage() override { return nullptr; }
-    IBXDialogs* GetDialogs() override { return nullptr; }
-    IBXTextTools* GetText() override { return nullptr; }
-    IBXFileSystemTools* GetFileSystem() override { return nullptr; }
     IBXLog* GetLog() override { return this; }
-    IBXWindowTools* GetWindow() override { return nullptr; }
-    IBXMiscTools* GetMisc() override { return nullptr; }
-    IBXSkin* GetSkin() override { return nullptr; }
-    IBXArchives* GetArchives() override { return nullptr; }
 
     void Write(int32_t level, const BXChar* source, const BXChar* text) override
     {

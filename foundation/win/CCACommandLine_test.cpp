@@ -15,25 +15,13 @@ namespace {
 
 // Product information for the stand-in Cantora.exe, which the build places in
 // platform\product beside this test's folder.
-class ProductTools final : public IBXToolsDLL, public IBXSettings {
+class ProductTools final : public BXNullTools, public IBXSettings {
 public:
     explicit ProductTools(IBXLog* log) : m_log(log) { BXSetTools(this); }
     ~ProductTools() { BXSetTools(nullptr); }
 
-    int32_t GetInterfaceVersion() override { return kBXToolsInterfaceVersion; }
-    bool Initialize(void*, BXDllString*) override { return true; }
-    void PreUnload() override {}
-    void Uninitialize() override {}
     IBXSettings* GetSettings() override { return this; }
-    IBXLanguage* GetLanguage() override { return nullptr; }
-    IBXDialogs* GetDialogs() override { return nullptr; }
-    IBXTextTools* GetText() override { return nullptr; }
-    IBXFileSystemTools* GetFileSystem() override { return nullptr; }
     IBXLog* GetLog() override { return m_log; }
-    IBXWindowTools* GetWindow() override { return nullptr; }
-    IBXMiscTools* GetMisc() override { return nullptr; }
-    IBXSkin* GetSkin() override { return nullptr; }
-    IBXArchives* GetArchives() override { return nullptr; }
 
     void GetKeyText(const BXChar*, const BXChar* defaultValue, BXDllString* value) override
     {

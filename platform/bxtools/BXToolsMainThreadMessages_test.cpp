@@ -1,3 +1,4 @@
+#include "BXNullTools.h"
 #include "BXThread.h"
 #include "BXToolsServices.h"
 
@@ -8,24 +9,11 @@
 namespace {
 
 // A tools root that offers only the real window service.
-class WindowOnlyTools final : public IBXToolsDLL {
+class WindowOnlyTools final : public BXNullTools {
 public:
     WindowOnlyTools() { BXSetTools(this); }
     ~WindowOnlyTools() { BXSetTools(nullptr); }
-    int32_t GetInterfaceVersion() override { return kBXToolsInterfaceVersion; }
-    bool Initialize(void*, BXDllString*) override { return true; }
-    void PreUnload() override {}
-    void Uninitialize() override {}
-    IBXSettings* GetSettings() override { return nullptr; }
-    IBXLanguage* GetLanguage() override { return nullptr; }
-    IBXDialogs* GetDialogs() override { return nullptr; }
-    IBXTextTools* GetText() override { return nullptr; }
-    IBXFileSystemTools* GetFileSystem() override { return nullptr; }
-    IBXLog* GetLog() override { return nullptr; }
     IBXWindowTools* GetWindow() override { return &m_window; }
-    IBXMiscTools* GetMisc() override { return nullptr; }
-    IBXSkin* GetSkin() override { return nullptr; }
-    IBXArchives* GetArchives() override { return nullptr; }
 
     BXToolsWindow m_window;
 };

@@ -1,5 +1,7 @@
 #include "BXSystemFacts.h"
 
+#include "BXOptionalFunctions.h"
+
 #include <atomic>
 #include <cpuid.h>
 
@@ -9,6 +11,7 @@ class BXDefaultSystemFacts final : public BXOsSystemFacts {};
 
 BXDefaultSystemFacts g_defaultFacts;
 std::atomic<IBXSystemFacts*> g_facts{&g_defaultFacts};
+std::atomic<uint32_t> g_generation{0};
 
 uint64_t ReadXcr0()
 {
@@ -25,14 +28,21 @@ IBXSystemFacts& BXSystemFacts()
     return *g_facts.load(std::memory_order_acquire);
 }
 
+uint32_t BXSystemFactsGeneration()
+{
+    return g_generation.load(std::memory_order_acquire);
+}
+
 BXScopedSystemFacts::BXScopedSystemFacts(IBXSystemFacts& facts)
     : m_previous(g_facts.exchange(&facts, std::memory_order_acq_rel))
 {
+    g_generation.fetch_add(1, std::memory_order_acq_rel);
 }
 
 BXScopedSystemFacts::~BXScopedSystemFacts()
 {
     g_facts.store(m_previous, std::memory_order_release);
+    g_generation.fetch_add(1, std::memory_order_acq_rel);
 }
 
 bool BXOsSystemFacts::GetVersion(OSVERSIONINFOEXW* info)
@@ -84,17 +94,18 @@ uint32_t BXOsSystemFacts::GetCpuFeatureMask()
 
 bool BXOsSystemFacts::IsWow64()
 {
-    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
-    const auto isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
+    const auto isWow64Process = BXKernel32().IsWow64Process;
     BOOL wow64 = FALSE;
     return isWow64Process != nullptr && isWow64Process(::GetCurrentProcess(), &wow64) != FALSE && wow64 != FALSE;
 }
 
 bool BXOsSystemFacts::EnableFsRedirection(bool enable)
 {
-    using EnableFunction = BOOLEAN(WINAPI*)(BOOLEAN);
-    const auto enableRedirection = reinterpret_cast<EnableFunction>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "Wow64EnableWow64FsRedirection")));
+    const auto enableRedirection = BXKernel32().Wow64EnableWow64FsRedirection;
     return enableRedirection != nullptr && enableRedirection(enable ? TRUE : FALSE) != FALSE;
+}
+
+bool BXOsSystemFacts::CreateRegistryKey(HKEY parent, const BXChar* subKey, REGSAM access, BXRegKey& key)
+{
+    return key.Create(parent, subKey, access);
 }

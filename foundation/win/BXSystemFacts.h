@@ -4,6 +4,7 @@
 // scope with BXScopedSystemFacts. Answers of the default come from the OS.
 #pragma once
 
+#include "BXRegKey.h"
 #include "BXWindows.h"
 
 #include <cstdint>
@@ -20,6 +21,10 @@ public:
     // Switches the calling thread's file-system redirection off or back on;
     // false when the system cannot.
     virtual bool EnableFsRedirection(bool enable) = 0;
+    // Creates or opens parent\subKey with the access into key (closed on
+    // failure). The rights probe creates its keys here, so a test can make
+    // the machine registry refuse a user.
+    virtual bool CreateRegistryKey(HKEY parent, const BXChar* subKey, REGSAM access, BXRegKey& key) = 0;
 
 protected:
     ~IBXSystemFacts() = default;
@@ -27,6 +32,9 @@ protected:
 
 // The facts in force for the process.
 IBXSystemFacts& BXSystemFacts();
+// Changes whenever a scoped override begins or ends: answers derived from the
+// facts may be cached while it stays the same.
+uint32_t BXSystemFactsGeneration();
 
 // Puts facts in force until the scope ends (tests; main thread, not nested
 // across threads).
@@ -48,6 +56,7 @@ public:
     uint32_t GetCpuFeatureMask() override;
     bool IsWow64() override;
     bool EnableFsRedirection(bool enable) override;
+    bool CreateRegistryKey(HKEY parent, const BXChar* subKey, REGSAM access, BXRegKey& key) override;
 
 protected:
     ~BXOsSystemFacts() = default;

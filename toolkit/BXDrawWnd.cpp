@@ -92,8 +92,11 @@ void BXDrawWnd::HostReleaseCapture(BXWnd* control)
 
 void BXDrawWnd::MoveFocus(bool forward)
 {
+    // The host's own show state does not matter (it may be hidden in tests
+    // or while it is being built); its descendants' states do.
     std::vector<BXWnd*> stops;
-    CollectTabStops(stops);
+    for (BXWnd* child : GetTabOrder())
+        child->CollectTabStops(stops);
     if (stops.empty())
         return;
     auto current = std::find(stops.begin(), stops.end(), m_focus.Get());

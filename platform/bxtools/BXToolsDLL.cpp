@@ -2,7 +2,7 @@
 
 #include "BXProcessPaths.h"
 
-BXToolsDLL::BXToolsDLL() : m_dialogs(&m_log), m_settings(&m_log), m_language(&m_log), m_misc(&m_log) {}
+BXToolsDLL::BXToolsDLL() : m_dialogs(&m_log), m_settings(&m_log), m_language(&m_log), m_misc(&m_log), m_skin(&m_log) {}
 
 bool BXToolsDLL::Initialize(void*, BXDllString*)
 {

@@ -7,6 +7,7 @@
 #include "BXToolsLog.h"
 #include "BXToolsServices.h"
 #include "BXToolsSettings.h"
+#include "BXToolsSkin.h"
 #include "IBXTools.h"
 
 class BXToolsDLL final : public IBXToolsDLL {
@@ -26,7 +27,7 @@ public:
     IBXLog* GetLog() override { return &m_log; }
     IBXWindowTools* GetWindow() override { return &m_window; }
     IBXMiscTools* GetMisc() override { return &m_misc; }
-    IBXSkin* GetSkin() override { return nullptr; }
+    IBXSkin* GetSkin() override { return &m_skin; }
     IBXArchives* GetArchives() override { return nullptr; }
 
 private:
@@ -38,4 +39,5 @@ private:
     BXToolsFileSystem m_fileSystem;
     BXToolsWindow m_window;
     BXToolsMisc m_misc;
+    BXToolsSkin m_skin;
 };

@@ -15,5 +15,6 @@ rm -f "$package/README.md"
 find "$package" -name .keep -delete
 cp "$win64/installer/InstallWizard.exe" "$package/"
 cp "$win64/platform/bxtools/BXTools.dll" "$package/Vantune/"
+cp "$win64/platform/product/PackageInstaller.exe" "$win64/platform/product/BXService.exe" "$package/Vantune/"
 mkdir -p "$package/System/Always Overwrite"
 cp "$win64/platform/product/Coravel Launcher.exe" "$package/System/Always Overwrite/"

@@ -36,6 +36,10 @@ bool RunAndWait(const BXString& program, bool show, const BXString& argument, bo
                 int32_t timeLimitMs = 0, HANDLE cancelEvent = nullptr, const BXString& workingFolder = BXString(),
                 BXStringArray* outputLines = nullptr);
 
+// The text of the box RunProgram shows when the shell could not start
+// program: by the shell's code (2, 3, 11, anything else), translated.
+BXString GetStartFailureText(const BXString& program, int32_t code);
+
 // The arguments as RunProgram passes them: joined with single blanks.
 BXString JoinProgramArguments(const BXStringArray& arguments);
 
@@ -58,6 +62,8 @@ bool RegisterThroughFinishingProgram(const BXString& path, bool doRegister);
 // Loads path (with its own folder as the current directory, restored after)
 // and calls its DllRegisterServer; true when that returned a success code.
 bool RegisterInProcess(const BXString& path);
+// The same with DllUnregisterServer.
+bool UnregisterInProcess(const BXString& path);
 
 // Whether path names a registrable component: contains ".dll", ".ocx" or
 // ".ax", case-sensitively (lower-case the path first when that matters).

@@ -13,6 +13,8 @@ mkdir -p "$package"
 cp -r "$BX_ROOT/demo/." "$package/"
 rm -f "$package/README.md"
 find "$package" -name .keep -delete
+# The skin's pictures are drawn here, not kept in git.
+"$BX_ROOT/scripts/make-skin.sh" "$package/Vantune/Skins/Standard View/Aurora"
 cp "$win64/installer/InstallWizard.exe" "$package/"
 cp "$win64/platform/bxtools/BXTools.dll" "$package/Vantune/"
 cp "$win64/platform/product/PackageInstaller.exe" "$win64/platform/product/BXService.exe" "$package/Vantune/"

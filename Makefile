@@ -26,5 +26,8 @@ bench: setup
 	@./scripts/build.sh bench
 	@./scripts/bench.sh
 
+screenshots: setup
+	@./scripts/screenshots.sh
+
 clean:
 	rm -rf build

@@ -44,6 +44,7 @@ int32_t BXWizardPopupWnd::IndexOfPage(const BXWizardPageWnd* page) const
 void BXWizardPopupWnd::OnCreate()
 {
     BXPopupWnd::OnCreate();
+    m_endedInParent = false;
     // A second creation (the popup ended and is shown again) keeps its parts.
     if (m_buttonRow.Get() == nullptr) {
         m_header = CreateChild<BXDialogHeaderCtrl>(BXString(), BXString());
@@ -123,7 +124,7 @@ bool BXWizardPopupWnd::GoToPage(int32_t target, bool relayout)
             OnFinish();
             if (probe.IsDeleted())
                 return true;
-            if (GetEndResult() == -1) {
+            if (!HasEnded()) {
                 // Still running: back to the page that was current, in view again.
                 m_currentIndex = before;
                 if (BXWizardPageWnd* page = GetPage(m_currentIndex)) {
@@ -283,10 +284,21 @@ BXOkCancelPopupWnd* EmbeddingPopup(HWND window)
 
 void BXWizardPopupWnd::OnFinish()
 {
-    if (BXOkCancelPopupWnd* parent = EmbeddingPopup(m_hwnd))
-        parent->OnOK();
-    else
+    BXOkCancelPopupWnd* parent = EmbeddingPopup(m_hwnd);
+    if (parent == nullptr) {
         EndModal(kResultFinish);
+        return;
+    }
+    BXWndDeleteProbe probe(*this);
+    BXTypedWndPtr<BXOkCancelPopupWnd> watch(parent);
+    parent->OnOK();
+    if (!probe.IsDeleted())
+        m_endedInParent = watch.Get() == nullptr || watch->GetEndResult() != -1;
+}
+
+bool BXWizardPopupWnd::HasEnded() const
+{
+    return GetEndResult() != -1 || m_endedInParent;
 }
 
 void BXWizardPopupWnd::OnCancel()

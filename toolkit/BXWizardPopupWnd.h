@@ -70,6 +70,8 @@ public:
     void OnChildDestroyed(BXWnd* child) override;
     void OnFinish() override;
     void OnCancel() override;
+    // Ended itself, or (embedded) its OK/Cancel parent ended on its finish.
+    bool HasEnded() const;
 
 protected:
     SIZE GetInitialClientSize() const override;
@@ -87,4 +89,5 @@ private:
     BXString m_heading;
     BXString m_description;
     BXTimer m_pageTimer;
+    bool m_endedInParent = false;
 };

@@ -1,4 +1,5 @@
 #include "BXTestSkin.h"
+#include "BXOkCancelPopupWnd.h"
 #include "BXWizardPopupWnd.h"
 
 #include <gtest/gtest.h>
@@ -384,6 +385,32 @@ TEST_F(WizardTest, TabMovesTheFocusAlongTheButtonsInTheirOrder)
     // Escape cancels.
     ::SendMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(wizard->GetEndResult(), 2);
+}
+
+TEST_F(WizardTest, EmbeddedWizardEndsThroughItsOkCancelParent)
+{
+    struct Case {
+        bool finish;
+        int32_t result;
+    };
+    for (const Case c : {Case{true, 1}, Case{false, 2}}) {
+        wizard = std::make_unique<FinishCounter>();
+        pages.clear();
+        AddPage("a");
+        BXOkCancelPopupWnd parent;
+        ASSERT_TRUE(parent.CreatePopup(nullptr));
+        ASSERT_TRUE(wizard->CreatePopup(parent.GetSafeHwnd(), nullptr, true));
+        parent.SetContent(wizard.get());
+        parent.Layout(parent.GetRect());
+        EXPECT_NE(wizard->GetStyle() & WS_CHILD, 0u);
+        if (c.finish)
+            EXPECT_TRUE(wizard->GoNext());
+        else
+            wizard->OnCancelClicked();
+        EXPECT_EQ(parent.GetEndResult(), c.result) << c.finish;
+        EXPECT_EQ(wizard->GetEndResult(), -1) << c.finish; // the parent ends, not the wizard
+        wizard.reset();
+    }
 }
 
 class WizardLayoutTest : public WizardTest, public ::testing::WithParamInterface<int> {};

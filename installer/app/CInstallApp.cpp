@@ -7,6 +7,7 @@
 #include "CInstallOptions.h"
 #include "CManifest.h"
 #include "CMessages.h"
+#include "CPrerequisiteChecks.h"
 #include "CSkinSelection.h"
 #include "CProductKeys.h"
 #include "CommandLine.h"
@@ -120,8 +121,7 @@ bool CInstallApp::RefuseSecondInstance()
 
 bool CInstallApp::RunPrerequisiteChecks()
 {
-    // The checks themselves arrive with the prerequisite work; until then they pass.
-    return true;
+    return ::RunPrerequisiteChecks();
 }
 
 void CInstallApp::RenameLauncher()

@@ -1,0 +1,6 @@
+#include "BXFilenameEdit.h"
+
+BXFilenameEdit::BXFilenameEdit(const BXString& path)
+{
+    BXEditCtrlData::SetText(path);
+}

@@ -25,6 +25,8 @@ mkdir -p "$skin"
 cp "$BX_BUILD/win64/toolkit/sample/BXToolkitSample.exe" "$BX_BUILD/win64/platform/bxtools/BXTools.dll" "$app/"
 cp "$BX_ROOT/demo/Vantune/Skins/Standard View/Aurora/main.xml" "$skin/"
 "$BX_ROOT/scripts/make-skin.sh" "$skin" >/dev/null
+# The welcome page's picture, drawn here like the skin's.
+convert -size 64x64 radial-gradient:'#2B7DE0-#F4F6F9' "$app/sample.png"
 
 out=$BX_BUILD/screenshots
 rm -rf "$out"
@@ -35,8 +37,8 @@ if [ ! -d "$WINEPREFIX" ]; then
 fi
 winpath() { echo "Z:$1" | sed 's|/|\\|g'; }
 status=0
-"$BX_ROOT/scripts/with-display.sh" sh -c '"$1" -p >/dev/null 2>&1 </dev/null; "$2" "$3" --skin "$4" --screenshots "$5" </dev/null; rc=$?; "$1" -k >/dev/null 2>&1; exit $rc' \
-    sh "$WINESERVER" "$WINE" "$app/BXToolkitSample.exe" "$(winpath "$skin")" "$(winpath "$out")" || status=$?
+"$BX_ROOT/scripts/with-display.sh" sh -c '"$1" -p >/dev/null 2>&1 </dev/null; "$2" "$3" --skin "$4" --image "$5" --screenshots "$6" </dev/null; rc=$?; "$1" -k >/dev/null 2>&1; exit $rc' \
+    sh "$WINESERVER" "$WINE" "$app/BXToolkitSample.exe" "$(winpath "$skin")" "$(winpath "$app/sample.png")" "$(winpath "$out")" || status=$?
 if [ $status -ne 0 ]; then
     echo "screenshots: the sample ended with $status" >&2
     exit 1

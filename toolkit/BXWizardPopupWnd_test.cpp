@@ -158,8 +158,9 @@ TEST_F(WizardTest, ButtonsCaptionAndHeaderFollowTheCurrentPage)
     };
     for (const Expect& e : expected) {
         SCOPED_TRACE(e.index);
-        if (e.index > 0)
+        if (e.index > 0) {
             ASSERT_TRUE(wizard->GoNext());
+        }
         EXPECT_EQ(wizard->GetCurrentIndex(), e.index);
         EXPECT_TRUE(wizard->GetBackButton()->IsVisible());
         EXPECT_EQ(Utf8(wizard->GetBackButton()->GetText()), "< Back");

@@ -1,10 +1,20 @@
-// The sample's wizard: a welcome page, an options page with labelled
-// controls, and a last page; the pages own their controls.
+// The sample's wizard: a welcome page with an image, an options page with a
+// path field, a check box, radio buttons and a button, and a last page with a
+// read-only text field, a progress bar and a disabled button. The image is a
+// file named with SetSampleImage.
 #pragma once
 
 #include "BXButton.h"
+#include "BXCheckbox.h"
+#include "BXEditCtrl.h"
+#include "BXFilenameWnd.h"
+#include "BXImageStatic.h"
+#include "BXProgressCtrl.h"
+#include "BXRadioArray.h"
 #include "BXStatic.h"
 #include "BXWizardPopupWnd.h"
+
+void SetSampleImage(const BXString& path);
 
 class CSampleWelcomePage : public BXWizardPageWnd {
 public:
@@ -15,6 +25,7 @@ public:
     BXString GetDescription() override { return BXString(u"A short tour of the toolkit's controls."); }
 
 private:
+    BXTypedWndPtr<BXImageStatic> m_image;
     BXTypedWndPtr<BXStatic> m_intro;
     BXTypedWndPtr<BXStatic> m_note;
 };
@@ -30,8 +41,9 @@ public:
 private:
     void OnToggle();
 
-    BXTypedWndPtr<BXStatic> m_folder;
-    BXTypedWndPtr<BXButton> m_browse;
+    BXTypedWndPtr<BXFilenameWnd> m_folder;
+    BXTypedWndPtr<BXCheckbox> m_shortcut;
+    BXRadioArray m_choice;
     BXTypedWndPtr<BXButton> m_toggle;
     BXTypedWndPtr<BXStatic> m_state;
     bool m_on = true;
@@ -47,6 +59,8 @@ public:
 
 private:
     BXTypedWndPtr<BXStatic> m_summary;
+    BXTypedWndPtr<BXEditCtrl> m_notes;
+    BXTypedWndPtr<BXProgressCtrl> m_progress;
     BXTypedWndPtr<BXButton> m_disabled;
 };
 

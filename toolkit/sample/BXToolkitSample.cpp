@@ -1,5 +1,6 @@
 // Entry of the toolkit's sample wizard.
 // Options: --skin <folder>         skin folder for the tools component
+//          --image <file>          picture of the welcome page
 //          --screenshots <folder>  save page-1.png ... of every page, then exit
 // BXTools.dll is loaded from the program's folder when it is there; without
 // it the toolkit draws with plain system defaults.
@@ -98,6 +99,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         const BXString option(BXFromWide(argv[i]));
         if (option == u"--skin")
             skinFolder = BXString(BXFromWide(argv[++i]));
+        else if (option == u"--image")
+            SetSampleImage(BXString(BXFromWide(argv[++i])));
         else if (option == u"--screenshots")
             screenshots = BXString(BXFromWide(argv[++i]));
     }

@@ -91,8 +91,9 @@ void BXEditCtrl::UpdateLayout()
     const int32_t height = m_rect.bottom - m_rect.top;
     const int32_t bar = BXScrollbar::GetThickness(true);
     const int32_t innerWidth = std::max(width - 2 * inset, 0);
+    // Before the control is placed there is no width to wrap at: only the line breaks count then.
     auto layoutFor = [&](int32_t textWidth) {
-        BreakLines(IsMultiLine() ? std::max(textWidth, 1) : -1, MeasureUnits);
+        BreakLines(IsMultiLine() && textWidth > 0 ? textWidth : -1, MeasureUnits);
         return int32_t(GetLines().size()) * LineHeight() + 2 * inset;
     };
     int32_t contentHeight = layoutFor(innerWidth);

@@ -88,6 +88,19 @@ TEST(BXEditCtrl, KeepsArrowsAndEnterOnlyWhenSeveralLines)
     EXPECT_FALSE(multiLine.WantsDialogKey(VK_TAB));
 }
 
+TEST(BXEditCtrl, TextSetBeforePlacementWrapsOnlyOnceItHasAWidth)
+{
+    BXControlHostFixture fixture;
+    ASSERT_TRUE(fixture.m_created);
+    BXTypedWndPtr<BXEditCtrl> edit = fixture.m_host->CreateChild<BXEditCtrl>();
+    edit->SetMultiLine(true);
+    edit->SetText(BXString(u"hello world\r\nsecond"));
+    EXPECT_EQ(edit->GetLines().size(), 2u); // no width yet: not one line per character
+    // Placed: 8 pixels a unit, 6 units of room, so "hello " and "world" wrap apart.
+    edit->SetWindowPos(RECT{0, 0, 48 + 6, 200}, SWP_SHOWWINDOW);
+    EXPECT_EQ(edit->GetLines().size(), 3u);
+}
+
 TEST(BXEditCtrl, EnterAddsALineBreakOnlyWhenSeveralLines)
 {
     BXControlHostFixture fixture;

@@ -95,8 +95,13 @@ void CInstallApp::SetUpSkin()
         InstallerLog(IBXLog::kInfo, u"No skin service: windows are drawn unskinned");
         return;
     }
-    // Handing the folder to the skin service comes with the windowing toolkit.
-    ChooseSkinFolder();
+    IBXSkin* skin = tools->GetSkin();
+    skin->SetTitlebarIcon(u"Titlebar Icon");
+    const BXString folder = ChooseSkinFolder();
+    // What the skin service makes of the folder is its own affair; the outcome is logged only.
+    const bool loaded = skin->SetSkinFolder(folder.GetString());
+    InstallerLog(loaded ? IBXLog::kInfo : IBXLog::kWarning,
+                 BXString(loaded ? u"Skin: " : u"Skin not usable, drawing unskinned: ") + folder);
 }
 
 void CInstallApp::SelectLanguage()

@@ -51,5 +51,6 @@ sed 's/\r$//' "$log" 2>/dev/null || echo "(no log written)"
 echo "---"
 echo
 echo "demo: not built yet: the wizard and its pages (the run ends after start-up),"
-echo "      the install engine (nothing is copied, no registry records, no Finish.txt),"
-echo "      the skin service and the screenshots (build/screenshots/)."
+echo "      the install engine (nothing is copied, no registry records, no Finish.txt)."
+echo "      'make screenshots' saves the toolkit's sample wizard, drawn with the demo skin,"
+echo "      page by page into build/screenshots/."

@@ -24,8 +24,9 @@ def start_product(prefix, build):
     while not (os.path.exists(journal) and "Cantora.exe" in open(journal, encoding="utf-8").read()):
         assert time.monotonic() < deadline, "the product stand-in did not start"
         time.sleep(0.2)
-    # The journal line comes just before the window is created.
-    time.sleep(1.0)
+    # The journal line comes before the window is created, which on a loaded
+    # machine can take a while.
+    time.sleep(3.0)
     return product
 
 

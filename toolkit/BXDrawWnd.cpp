@@ -220,6 +220,17 @@ void BXDrawWnd::RouteMouse(UINT message, POINT point)
             HostReleaseCapture(target);
         break;
     }
+    case WM_RBUTTONUP:
+        if (captured == nullptr && hit != nullptr && IsEnabledChain(hit)) {
+            if (hit->IsTabStop()) {
+                BXWndPtr keep(hit);
+                HostSetFocus(hit);
+                if (probe.IsDeleted() || keep.Get() == nullptr)
+                    return;
+            }
+            hit->OnContextMenu(point);
+        }
+        break;
     default:
         break;
     }
@@ -245,6 +256,7 @@ bool BXDrawWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
         RouteMouse(message, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return true;
     case WM_MOUSELEAVE:

@@ -546,6 +546,12 @@ bool BXEditCtrl::ExecuteCommand(int32_t command)
     }
 }
 
+bool BXEditCtrl::OnContextMenu(POINT point)
+{
+    ShowContextMenu(point);
+    return true;
+}
+
 void BXEditCtrl::ShowContextMenu(POINT point)
 {
     HWND host = GetHostHwnd();

@@ -53,6 +53,7 @@ public:
     bool IsTabStop() const override { return true; }
     bool WantsDialogKey(UINT virtualKey) const override { return KeepsKey(virtualKey); }
     bool OnKeyDown(UINT virtualKey) override;
+    bool OnContextMenu(POINT point) override;
     bool OnChar(UINT character) override;
     void OnMouseDown(POINT point) override;
     void OnMouseMove(POINT point) override;

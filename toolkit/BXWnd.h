@@ -92,6 +92,12 @@ public:
     virtual void OnMouseDown(POINT point) { (void)point; }
     virtual void OnMouseUp(POINT point) { (void)point; }
     virtual void OnDoubleClick(POINT point) { OnMouseDown(point); }
+    // Right button released over the object (host client coordinates); true when it showed a menu.
+    virtual bool OnContextMenu(POINT point)
+    {
+        (void)point;
+        return false;
+    }
     virtual bool OnMouseWheel(int32_t delta)
     {
         (void)delta;

@@ -9,3 +9,5 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// The skin service's DrawText must keep its name whatever the include order.
+#undef DrawText
